@@ -123,11 +123,22 @@ bool CollectTrick(TTableState& state, TablePresenter& presenter) {
   return false;
 }
 
-bool IsLegal(const HandCards& hand, CardCode tried, CardCode led, char trumpSuit) {
-  if (led == EmptyCard) return true;
-  if (tried.Suit != led.Suit && HasSuit(hand, led.Suit)) return false;
-  if (tried.Suit != led.Suit && HasSuit(hand, trumpSuit) && tried.Suit != trumpSuit) return false;
+bool IsLegal(std::span<const CardCode> cards, CardCode tried, CardCode led, char trumpSuit) {
+  if (led == EmptyCard || tried.Suit == led.Suit) return true;
+  bool holdsLed = false;
+  bool holdsTrump = false;
+  for (CardCode c : cards) {
+    if (!IsDeckCard(c)) continue;
+    holdsLed |= c.Suit == led.Suit;
+    holdsTrump |= c.Suit == trumpSuit;
+  }
+  if (holdsLed) return false;
+  if (holdsTrump && tried.Suit != trumpSuit) return false;
   return true;
+}
+
+bool IsLegal(const HandCards& hand, CardCode tried, CardCode led, char trumpSuit) {
+  return IsLegal(std::span<const CardCode>(hand.data() + 1, kMaxHandPos), tried, led, trumpSuit);
 }
 
 CardCode CardToAnswer(const TTableState& state, int seat) {

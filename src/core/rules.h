@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "core/presenter.h"
@@ -41,6 +42,8 @@ bool CollectTrick(TTableState& state, TablePresenter& presenter);
 // The rule shared by the rules and the computer player: may `tried` be played from `hand` on
 // `led` (EmptyCard when leading)? Follow suit, else trump when holding one.
 bool IsLegal(const HandCards& hand, CardCode tried, CardCode led, char trumpSuit);
+// The same over any run of cards (empty places are EmptyCard), for the searches' small hands.
+bool IsLegal(std::span<const CardCode> cards, CardCode tried, CardCode led, char trumpSuit);
 
 // The card a seat must answer: the other seat's table card while it is the seat's turn to answer,
 // else EmptyCard (the seat leads).
