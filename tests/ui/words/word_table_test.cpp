@@ -1,0 +1,95 @@
+#include "ui/words/word_table.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "ui/words/word_rows.h"
+
+namespace tarnel {
+namespace {
+
+TEST(WordTable, CitedRowsHoldTheirEnglishText) {
+  struct Case {
+    int Row;
+    const char* English;
+  };
+  const Case cases[] = {
+      {0, "New Player"},
+      {6, "Mode"},
+      {7, " The members of club    Games    Score "},
+      {8, " The members of club    Games   Rating "},
+      {22, "You want to leave in the main menu?"},
+      {74, "Mr.X"},
+      {90, "The file \""},
+      {91, "\" has incorrect attributes!\n\rThe work of the program will be incorrect!"},
+      {93, "Can`t find the file"},
+      {96, "Can`t save options!"},
+      {188, "Could not connect to server!"},
+      {209, "Club members: "},
+      {304, "Classical-1"},
+      {327, "Medieval-2"},
+      {351, "Czech"},
+      {374, "Ornament"},
+      {378, "Violet"},
+      {414, "To Begin of Round"},
+      {415, "Round:"},
+      {633, "Convention"},
+      {685, "Game"},
+      {686, "For 10 cards 1 time"},
+      {687, "For 6 cards 3 times"},
+      {1018, "Can`t find "},
+      {1056, "Games"},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(Word(c.Row, kEnglish), c.English) << "row " << c.Row;
+}
+
+TEST(WordTable, LanguagesOutsideTheTableReadEnglishAndRowsOutsideItAreEmpty) {
+  for (int language : {-1, 10, 11, 20, 255, 1 << 30}) {
+    EXPECT_EQ(LanguageColumn(language), kEnglish);
+    EXPECT_EQ(Word(rows::kCantSaveOptions, language), Word(rows::kCantSaveOptions, kEnglish));
+    EXPECT_EQ(ProductTitle(language), "Tarnel");
+    EXPECT_EQ(LanguageSuffix(language), "Eng");
+    EXPECT_EQ(MonthName(language, 12), "December");
+  }
+  for (int row : {-1, kWordRowCount, 1 << 30})
+    EXPECT_EQ(Word(row, kRussian), "");
+  EXPECT_EQ(MonthName(kRussian, 0), "");
+  EXPECT_EQ(MonthName(kRussian, 13), "");
+}
+
+TEST(WordTable, CompanionTablesFollowTheLanguages) {
+  EXPECT_EQ(LanguageSuffix(kCzech), "Cze");
+  // Japanese and Korean show the English pictures and title but speak their own voices.
+  for (int language : {kJapanese, kKorean}) {
+    EXPECT_EQ(LanguageSuffix(language), "Eng");
+    EXPECT_EQ(ProductTitle(language), ProductTitle(kEnglish));
+  }
+  EXPECT_EQ(VoiceCode(kJapanese), "Jap");
+  EXPECT_EQ(VoiceCode(kKorean), "Kor");
+  EXPECT_EQ(FlagPictureName(kGerman), "FlagODeu");
+  EXPECT_EQ(FlagPictureName(kJapanese), "FlagOJap");
+  EXPECT_EQ(FlagPictureName(kKorean), "FlagOKor");
+  EXPECT_EQ(LanguageName(kCzech), "Čeština");
+  EXPECT_EQ(MonthName(kRussian, 1), "Января");
+  EXPECT_EQ(MonthName(kChinese, 12), "十二月");
+  EXPECT_EQ(MonthName(kKorean, 3), "3월");
+  EXPECT_EQ(ReleaseDate(kJapanese), ReleaseDate(kChinese));
+  for (int language = 0; language < kLanguageCount; ++language) {
+    EXPECT_FALSE(ProductTitle(language).empty());
+    EXPECT_FALSE(ReleaseDate(language).empty());
+  }
+}
+
+TEST(WordTable, EveryShownRowHasItsEnglishText) {
+  for (int row : ShownRows())
+    EXPECT_FALSE(Word(row, kEnglish).empty()) << "row " << row;
+}
+
+}  // namespace
+}  // namespace tarnel
