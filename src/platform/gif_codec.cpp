@@ -230,7 +230,8 @@ std::vector<GifColorType> BuildPalette(const Animation& animation) {
                 return channel(a.Key, bestAxis) < channel(b.Key, bestAxis);
               });
     std::uint64_t total = 0, half = 0;
-    for (std::size_t e = box.Begin; e < box.End; ++e) total += entries[e].Count;
+    for (std::size_t e = box.Begin; e < box.End; ++e)
+      total += entries[e].Count;
     std::size_t split = box.Begin + 1;
     for (std::size_t e = box.Begin; e < box.End - 1; ++e) {
       half += entries[e].Count;
@@ -243,7 +244,8 @@ std::vector<GifColorType> BuildPalette(const Animation& animation) {
   for (const auto& box : boxes) {
     std::uint64_t sum[3] = {0, 0, 0}, n = 0;
     for (std::size_t e = box.Begin; e < box.End; ++e) {
-      for (int c = 0; c < 3; ++c) sum[c] += std::uint64_t(channel(entries[e].Key, c) * 8 + 4) * entries[e].Count;
+      for (int c = 0; c < 3; ++c)
+        sum[c] += std::uint64_t(channel(entries[e].Key, c) * 8 + 4) * entries[e].Count;
       n += entries[e].Count;
     }
     if (n == 0) continue;

@@ -1,7 +1,7 @@
 // JPEG through libjpeg. libjpeg reports errors by calling error_exit, which must not return:
 // we longjmp back, so everything touched after setjmp lives on the heap behind one pointer.
-#include <cstdio>
 #include <csetjmp>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 

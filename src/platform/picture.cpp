@@ -11,7 +11,9 @@ Picture::Picture(int width, int height, std::uint32_t fill, ColourType type)
       Type(type),
       Pixels(static_cast<std::size_t>(Width) * Height, fill) {}
 
-int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+int RoundHalfEven(double v) {
+  return static_cast<int>(std::nearbyint(v));
+}
 
 namespace {
 
@@ -39,8 +41,9 @@ struct Tap {
 std::vector<Tap> Taps(int sourceSize, int targetSize, bool cornerAligned) {
   std::vector<Tap> taps(static_cast<std::size_t>(targetSize));
   for (int i = 0; i < targetSize; ++i) {
-    double s = cornerAligned ? (targetSize > 1 ? double(i) * (sourceSize - 1) / (targetSize - 1) : 0)
-                             : (i + 0.5) * sourceSize / targetSize - 0.5;
+    double s = cornerAligned
+                   ? (targetSize > 1 ? double(i) * (sourceSize - 1) / (targetSize - 1) : 0)
+                   : (i + 0.5) * sourceSize / targetSize - 0.5;
     s = std::clamp(s, 0.0, double(sourceSize - 1));
     int index = std::min(static_cast<int>(s), sourceSize - 1);
     taps[i] = {index, s - index};
@@ -56,8 +59,8 @@ Picture Bilinear(const Picture& source, int width, int height, bool cornerAligne
     int y0 = ys[y].Index, y1 = std::min(y0 + 1, source.Height - 1);
     for (int x = 0; x < width; ++x) {
       int x0 = xs[x].Index, x1 = std::min(x0 + 1, source.Width - 1);
-      out.At(x, y) = Mix(source.At(x0, y0), source.At(x1, y0), source.At(x0, y1),
-                         source.At(x1, y1), xs[x].Fraction, ys[y].Fraction);
+      out.At(x, y) = Mix(source.At(x0, y0), source.At(x1, y0), source.At(x0, y1), source.At(x1, y1),
+                         xs[x].Fraction, ys[y].Fraction);
     }
   }
   return out;
@@ -71,8 +74,8 @@ Picture Halve(const Picture& source) {
     for (int x = 0; x < w; ++x) {
       int x0 = std::min(2 * x, source.Width - 1), x1 = std::min(2 * x + 1, source.Width - 1);
       int y0 = std::min(2 * y, source.Height - 1), y1 = std::min(2 * y + 1, source.Height - 1);
-      out.At(x, y) = Mix(source.At(x0, y0), source.At(x1, y0), source.At(x0, y1),
-                         source.At(x1, y1), 0.5, 0.5);
+      out.At(x, y) =
+          Mix(source.At(x0, y0), source.At(x1, y0), source.At(x0, y1), source.At(x1, y1), 0.5, 0.5);
     }
   }
   return out;
@@ -142,7 +145,8 @@ std::uint32_t RecolourPixel(std::uint32_t pixel, int scheme) {
 
 void RecolourPng(Picture& picture, int scheme) {
   if (scheme < 2 || scheme > 8) return;
-  for (auto& p : picture.Pixels) p = RecolourPixel(p, scheme);
+  for (auto& p : picture.Pixels)
+    p = RecolourPixel(p, scheme);
 }
 
 }  // namespace tarnel

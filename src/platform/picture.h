@@ -46,11 +46,21 @@ constexpr std::uint32_t Argb(int a, int r, int g, int b) {
   return (static_cast<std::uint32_t>(a) << 24) | (static_cast<std::uint32_t>(r) << 16) |
          (static_cast<std::uint32_t>(g) << 8) | static_cast<std::uint32_t>(b);
 }
-constexpr std::uint32_t Rgb(int r, int g, int b) { return Argb(255, r, g, b); }
-constexpr int AlphaOf(std::uint32_t p) { return static_cast<int>(p >> 24); }
-constexpr int RedOf(std::uint32_t p) { return static_cast<int>((p >> 16) & 0xFF); }
-constexpr int GreenOf(std::uint32_t p) { return static_cast<int>((p >> 8) & 0xFF); }
-constexpr int BlueOf(std::uint32_t p) { return static_cast<int>(p & 0xFF); }
+constexpr std::uint32_t Rgb(int r, int g, int b) {
+  return Argb(255, r, g, b);
+}
+constexpr int AlphaOf(std::uint32_t p) {
+  return static_cast<int>(p >> 24);
+}
+constexpr int RedOf(std::uint32_t p) {
+  return static_cast<int>((p >> 16) & 0xFF);
+}
+constexpr int GreenOf(std::uint32_t p) {
+  return static_cast<int>((p >> 8) & 0xFF);
+}
+constexpr int BlueOf(std::uint32_t p) {
+  return static_cast<int>(p & 0xFF);
+}
 
 // Decoders refuse pictures larger than this many pixels, so hostile headers cannot make us
 // allocate gigabytes.

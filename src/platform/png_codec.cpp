@@ -45,7 +45,8 @@ Bytes EncodePng(const Picture& picture) {
   image.width = static_cast<png_uint_32>(picture.Width);
   image.height = static_cast<png_uint_32>(picture.Height);
   bool opaque = true;
-  for (auto p : picture.Pixels) opaque = opaque && AlphaOf(p) == 255;
+  for (auto p : picture.Pixels)
+    opaque = opaque && AlphaOf(p) == 255;
   std::vector<std::uint8_t> rows;
   const void* buffer = picture.Pixels.data();
   if (picture.Type == ColourType::Grey || picture.Type == ColourType::GreyAlpha) {

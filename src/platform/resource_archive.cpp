@@ -42,7 +42,9 @@ ResourceArchive::ResourceArchive(zip* archive) : archive_(archive) {
   }
 }
 
-ResourceArchive::~ResourceArchive() { zip_discard(archive_); }
+ResourceArchive::~ResourceArchive() {
+  zip_discard(archive_);
+}
 
 std::unique_ptr<ResourceArchive> ResourceArchive::Open(const std::filesystem::path& file) {
   std::error_code ec;

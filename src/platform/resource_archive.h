@@ -54,7 +54,8 @@ struct ArchiveEntry {
 
 // Writes a whole archive: to a temporary file first, flushed to disk, then renamed over `file`,
 // so a failure never leaves half an archive. Returns false (and the old file stays) on failure.
-bool WriteResourceArchive(const std::filesystem::path& file, const std::vector<ArchiveEntry>& entries);
+bool WriteResourceArchive(const std::filesystem::path& file,
+                          const std::vector<ArchiveEntry>& entries);
 
 // The file name extension(s) of a kind, lower case with the dot.
 std::vector<std::string_view> KindExtensions(ResourceKind kind);

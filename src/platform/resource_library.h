@@ -23,7 +23,9 @@ struct ResourceLocator {
   // The opened library; an empty name opens the program's own resources. nullptr when the file
   // is missing or damaged.
   std::unique_ptr<ResourceArchive> OpenLibrary(std::string_view libraryFile) const;
-  bool LibraryPresent(std::string_view libraryFile) const { return FindLibrary(libraryFile).has_value(); }
+  bool LibraryPresent(std::string_view libraryFile) const {
+    return FindLibrary(libraryFile).has_value();
+  }
 };
 
 // The folder of the running executable (its own resources and libraries lie there).

@@ -75,9 +75,9 @@ bool WriteContactSheet(const ResourceArchive& library, const std::filesystem::pa
     } else {
       continue;  // sounds and other kinds have no picture
     }
-    std::string size = image.isNull() ? " (unreadable)"
-                                      : " " + std::to_string(image.width()) + "x" +
-                                            std::to_string(image.height());
+    std::string size =
+        image.isNull() ? " (unreadable)"
+                       : " " + std::to_string(image.width()) + "x" + std::to_string(image.height());
     if (lower.ends_with(".gif") && !image.isNull()) size = info;
     std::string stem = file.substr(0, file.rfind('.'));
     cells.push_back({stem + size, image});

@@ -20,7 +20,8 @@ Picture PictureFromImage(const QImage& image) {
   Picture picture(argb.width(), argb.height(), 0,
                   image.hasAlphaChannel() ? ColourType::RgbAlpha : ColourType::Rgb);
   for (int y = 0; y < argb.height(); ++y) {
-    std::memcpy(&picture.At(0, y), argb.constScanLine(y), static_cast<std::size_t>(argb.width()) * 4);
+    std::memcpy(&picture.At(0, y), argb.constScanLine(y),
+                static_cast<std::size_t>(argb.width()) * 4);
   }
   return picture;
 }

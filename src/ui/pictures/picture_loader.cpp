@@ -106,7 +106,8 @@ bool PictureLoader::LoadFacesFrom(const ResourceArchive& library, int design) {
     auto png = ReadPng(library, FaceName(i, design, size_.CardSizeClass));
     if (!png) return false;
     if (small) {
-      loaded.SmallFaces[i] = FlattenOnto(*png, kSmallFaceWidth, kSmallFaceHeight, Rgb(255, 255, 255));
+      loaded.SmallFaces[i] =
+          FlattenOnto(*png, kSmallFaceWidth, kSmallFaceHeight, Rgb(255, 255, 255));
     } else {
       loaded.LargeFaces[i] = std::move(*png);
     }
@@ -125,7 +126,8 @@ bool PictureLoader::LoadFacesFrom(const ResourceArchive& library, int design) {
   if (design != 0) {
     // Library faces are stored with an inverted ellipse inside a 10-pixel margin.
     auto& faces = small ? loaded.SmallFaces : loaded.LargeFaces;
-    for (auto& face : faces) InvertEllipse(face, 10, 10, face.Width - 10, face.Height - 10);
+    for (auto& face : faces)
+      InvertEllipse(face, 10, 10, face.Width - 10, face.Height - 10);
   }
   // Only the array of this size class is filled; the other is dropped to save memory.
   pictures_.SmallFaces = std::move(loaded.SmallFaces);
@@ -177,7 +179,8 @@ bool PictureLoader::LoadBacksFrom(const ResourceArchive& library, int backSet) {
     if (!up || !turned) return false;
     if (small) {
       upright.push_back(FlattenOnto(*up, kSmallFaceWidth, kSmallFaceHeight, Rgb(255, 255, 255)));
-      sideways.push_back(FlattenOnto(*turned, kSmallFaceHeight, kSmallFaceWidth, Rgb(255, 255, 255)));
+      sideways.push_back(
+          FlattenOnto(*turned, kSmallFaceHeight, kSmallFaceWidth, Rgb(255, 255, 255)));
     } else {
       upright.push_back(std::move(*up));
       sideways.push_back(std::move(*turned));

@@ -26,11 +26,15 @@ constexpr std::array<const char*, 4> kSuitSymbols = {"Cher", "Bubi", "Kres", "Pi
 constexpr std::array<const char*, 9> kRankCodes = {"06", "07", "08", "09", "10",
                                                    "2J", "3Q", "4K", "5A"};
 
-bool ValidDesign(int design) { return design >= 0 && design < kDesignCount; }
+bool ValidDesign(int design) {
+  return design >= 0 && design < kDesignCount;
+}
 
 }  // namespace
 
-std::string DesignCode(int design) { return ValidDesign(design) ? kDesignCodes[design] : ""; }
+std::string DesignCode(int design) {
+  return ValidDesign(design) ? kDesignCodes[design] : "";
+}
 
 std::string NumberCode(int design) {
   switch (design) {
@@ -65,7 +69,9 @@ std::string AceCode(int design) {
   }
 }
 
-std::string SuitSymbolCode(int design) { return design == 11 ? "Mod" : NumberCode(design); }
+std::string SuitSymbolCode(int design) {
+  return design == 11 ? "Mod" : NumberCode(design);
+}
 
 std::string FaceLibrary(int design) {
   if (design >= 1 && design <= 31) return kCardsLibraryA;
@@ -81,7 +87,9 @@ bool FullWidthFaces(int design) {
 std::string FaceName(int cardIndex, int design, int cardSizeClass) {
   if (cardIndex < 0 || cardIndex >= 36) return "";
   int rank = cardIndex / 4, suit = cardIndex % 4;
-  std::string code = rank <= 4 ? NumberCode(design) : rank == 8 ? AceCode(design) : DesignCode(design);
+  std::string code = rank <= 4   ? NumberCode(design)
+                     : rank == 8 ? AceCode(design)
+                                 : DesignCode(design);
   return std::string(kSuitCodes[suit]) + kRankCodes[rank] + code +
          (cardSizeClass == kSmallPictures ? "" : "B");
 }
@@ -95,12 +103,15 @@ std::string BackSetCode(int backSet) {
   return backSet >= 0 && backSet < kBackSetCount ? kBackSetCodes[backSet] : "";
 }
 
-int BacksInSet(int backSet) { return backSet >= 8 && backSet <= 11 ? 10 : 7; }
+int BacksInSet(int backSet) {
+  return backSet >= 8 && backSet <= 11 ? 10 : 7;
+}
 
-std::string DayCode(int back) { return back >= 1 && back <= 10 ? kDayCodes[back - 1] : ""; }
+std::string DayCode(int back) {
+  return back >= 1 && back <= 10 ? kDayCodes[back - 1] : "";
+}
 
-std::string BackName(int back, int backSet, int cardSizeClass, bool fullWidthFaces,
-                     bool sideways) {
+std::string BackName(int back, int backSet, int cardSizeClass, bool fullWidthFaces, bool sideways) {
   std::string suffix = cardSizeClass == kSmallPictures ? "" : fullWidthFaces ? "B" : "U";
   return DayCode(back) + (sideways ? "R" : "") + BackSetCode(backSet) + suffix;
 }
@@ -128,7 +139,8 @@ std::string BackgroundLibrary(int backgroundIndex, int backgroundColour) {
 
 CardSize ComputeCardSize(double k, bool fullWidthFaces) {
   if (k < 1.3) return {71, 96, kSmallPictures};
-  if (k < 2) return {RoundHalfEven((fullWidthFaces ? 71 : 61) * k), RoundHalfEven(96 * k), kScaledPictures};
+  if (k < 2)
+    return {RoundHalfEven((fullWidthFaces ? 71 : 61) * k), RoundHalfEven(96 * k), kScaledPictures};
   return {fullWidthFaces ? 146 : 126, 198, kLargePictures};
 }
 

@@ -12,7 +12,7 @@ inline constexpr const char* kCardsLibraryC = "QelCards06C.dll";
 inline constexpr const char* kBackgroundLibrary = "QelBackG03.dll";
 inline constexpr const char* kGraphicsLibrary = "QelCGraph1.dll";
 
-inline constexpr int kDesignCount = 48;  // CardDesign 0..47
+inline constexpr int kDesignCount = 48;   // CardDesign 0..47
 inline constexpr int kBackSetCount = 13;  // BackSet 0..12
 
 // Card size classes: which stored pictures a window size draws from.
@@ -44,8 +44,7 @@ std::string SuitSymbolName(int suit, int design, bool large);
 std::string BackSetCode(int backSet);
 int BacksInSet(int backSet);
 std::string DayCode(int back);  // back 1..10
-std::string BackName(int back, int backSet, int cardSizeClass, bool fullWidthFaces,
-                     bool sideways);
+std::string BackName(int back, int backSet, int cardSizeClass, bool fullWidthFaces, bool sideways);
 // "" when the program's own backs serve.
 std::string BackLibrary(int backSet, bool fullWidthFaces, int cardSizeClass);
 
