@@ -3,11 +3,13 @@
 namespace tarnel {
 namespace {
 
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
-  for (std::size_t at = text.find(from); at != std::string::npos;
-       at = text.find(from, at + to.size())) {
-    text.replace(at, from.size(), to);
+std::string ReplaceAll(std::string_view text, std::string_view from, std::string_view to) {
+  std::string out;
+  for (std::size_t at = text.find(from); at != std::string_view::npos; at = text.find(from)) {
+    out.append(text.substr(0, at)).append(to);
+    text.remove_prefix(at + from.size());
   }
+  return out.append(text);
 }
 
 }  // namespace
@@ -25,8 +27,8 @@ std::string MessageText(const RecordsMessage& message, const WordLookup& words) 
       text = word(kNoWordRow, kTextIncorrectFile) + " \"" + message.Path + "\"!";
       break;
     case RecordsMessageKind::IncorrectAttributes:
-      text = word(kRowTheFile, kTextTheFile) + message.Path +
-             word(kRowHasIncorrectAttributes, kTextHasIncorrectAttributes);
+      text = word(kRowTheFile, kTextTheFile) + message.Path;
+      text += word(kRowHasIncorrectAttributes, kTextHasIncorrectAttributes);
       break;
     case RecordsMessageKind::DiskWriteError:
       text = word(kNoWordRow, kTextDiskWriteError);
@@ -36,9 +38,7 @@ std::string MessageText(const RecordsMessage& message, const WordLookup& words) 
       break;
   }
   // The phrases mark a line break with the two characters \n\r, written out or as bytes.
-  ReplaceAll(text, "\\n\\r", "\n");
-  ReplaceAll(text, "\n\r", "\n");
-  return text;
+  return ReplaceAll(ReplaceAll(text, "\\n\\r", "\n"), "\n\r", "\n");
 }
 
 }  // namespace tarnel
