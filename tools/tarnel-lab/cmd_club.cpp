@@ -11,12 +11,6 @@
 namespace tarnel::lab {
 namespace {
 
-std::string Shown(std::string_view cp1251) {
-  while (!cp1251.empty() && cp1251.back() == ' ')
-    cp1251.remove_suffix(1);
-  return Cp1251ToUtf8(cp1251);
-}
-
 int Show(const std::string& file, std::ostream& out) {
   PosixFileSystem fs;
   ClubState state;
@@ -43,16 +37,15 @@ int Show(const std::string& file, std::ostream& out) {
       out << "(empty)\n";
       continue;
     }
-    out << std::left << std::setw(22) << Shown(MemberName(line)) << std::right << " rating "
-        << MemberRatingText(line) << "  games " << MemberGamesText(line) << "  score "
-        << MemberScoreText(line)
+    out << Cp1251ToUtf8(MemberName(line)) << "  rating " << MemberRatingText(line) << "  games "
+        << MemberGamesText(line) << "  score " << MemberScoreText(line)
         << (DecodePassword(MemberPasswordText(line)) ? "" : "  (password unreadable)") << "\n";
   }
   out << "\ntop ten:\n";
   for (int place = 1; place <= kTopTenPlaces; ++place) {
     const std::string& entry = (*lines)[kMemberSlots + place - 1];
-    out << std::setw(4) << place << ". " << std::left << std::setw(22) << Shown(TopTenName(entry))
-        << std::right << TopTenScore(entry) << "\n";
+    out << std::setw(4) << place << ". " << Cp1251ToUtf8(TopTenName(entry)) << "  "
+        << TopTenScore(entry) << "\n";
   }
   return 0;
 }
