@@ -163,6 +163,16 @@ bool ClubFileWellFormed(std::string_view bytes) {
   return true;
 }
 
+ClubShape CheckClubShape(RecordsFileSystem& fs, const std::filesystem::path& path) {
+  ClubShape shape;
+  std::optional<std::string> bytes = fs.ReadFile(path, kClubFileMaxBytes);
+  shape.Exists = bytes.has_value() || fs.Exists(path);
+  if (!bytes || !ClubFileWellFormed(*bytes)) return shape;
+  shape.WellFormed = true;
+  shape.RussianLabel = fixed::SplitLines(*bytes)[kLabelLine].front() == '1';
+  return shape;
+}
+
 std::string NewClubFile(std::string_view label) {
   static constexpr std::array<std::string_view, kTopTenPlaces> kNames = {
       "Alexander", "Barbara", "Constantin", "Daria", "Eugene",

@@ -69,6 +69,15 @@ ClubParse ParseClubFile(std::string_view bytes);
 // The title screen's shape test: exactly 17 lines of 59 (1..5), 26 (6..15) and 28 (16, 17).
 bool ClubFileWellFormed(std::string_view bytes);
 
+// The title screen's look at the local club file: a well-formed file whose line 17 begins with
+// "1" comes from a Russian installation.
+struct ClubShape {
+  bool Exists = false;
+  bool WellFormed = false;
+  bool RussianLabel = false;
+};
+ClubShape CheckClubShape(RecordsFileSystem& fs, const std::filesystem::path& path);
+
 // A fresh installation file: five empty slots, ten top-ten entries, stamp line and a label of
 // three characters.
 std::string NewClubFile(std::string_view label);

@@ -202,8 +202,10 @@ HistoryWriteResult WriteHistory(RecordsFileSystem& fs, const std::filesystem::pa
 
   std::vector<std::string> lines;
   for (int number = 1; number <= limits.MaxFiles && result.FileNumber == 0; ++number) {
-    std::optional<std::string> bytes =
-        fs.ReadFile(HistoryFilePath(programFolder, number), kHistoryFileMaxBytes);
+    std::filesystem::path path = HistoryFilePath(programFolder, number);
+    std::optional<std::string> bytes = fs.ReadFile(path, kHistoryFileMaxBytes);
+    // A file that is there but cannot be read may well be intact: never overwrite it blindly.
+    if (!bytes && fs.Exists(path)) return failed(path);
     HistoryParse parse = bytes ? ParseHistoryFile(*bytes) : HistoryParse{};
     if (parse.Intact && parse.RecordCount >= limits.RecordsPerFile) continue;
     result.FileNumber = number;

@@ -81,8 +81,8 @@ struct HistoryWriteResult {
   std::optional<RecordsMessage> Message;
 };
 // Appends the records to the first file that is intact and not full; a missing or damaged file
-// on the way is started anew. When every file is full, nothing is written and the caller gets
-// "Cann`t save history!".
+// on the way is started anew. When every file is full, or a file on the way exists but cannot be
+// read, nothing is written and the caller gets "Cann`t save history!".
 HistoryWriteResult WriteHistory(RecordsFileSystem& fs, const std::filesystem::path& programFolder,
                                 std::span<const HisStr> records, const LocalTime& now,
                                 std::string_view shortDateFormat, HistoryLimits limits = {});

@@ -276,6 +276,21 @@ TEST_F(ClubFileOnDisk, VerifyReportsMissingAndIncorrectFiles) {
   EXPECT_FALSE(state.ClubReadOnly);
 }
 
+TEST_F(ClubFileOnDisk, TitleScreenShapeCheck) {
+  EXPECT_FALSE(CheckClubShape(fs, path).Exists);
+  ClubLines lines = FreshLines();
+  Put(lines);
+  ClubShape fresh = CheckClubShape(fs, path);
+  EXPECT_TRUE(fresh.Exists && fresh.WellFormed && !fresh.RussianLabel);
+  lines[16][0] = '1';
+  Put(lines);  // the checksum does not cover the label: still well formed
+  EXPECT_TRUE(CheckClubShape(fs, path).RussianLabel);
+  lines[3] += "#";
+  Put(lines);
+  ClubShape wide = CheckClubShape(fs, path);
+  EXPECT_TRUE(wide.Exists && !wide.WellFormed && !wide.RussianLabel);
+}
+
 TEST_F(ClubFileOnDisk, ReadOnlyClubWarnsAtStartAndLaterWritesFail) {
   Put(ClubWith({2, 1}));
   WriteBytes(netPath, NewClubFile("NET"));
@@ -401,6 +416,7 @@ TEST_F(ClubFileOnDisk, RenamedMemberKeepsHisStanding) {
   EXPECT_EQ(fs.Writes, 1);
 }
 
+#ifdef TARNEL_MAKE_CLUB_FILES
 TEST(ClubGenerator, WritesIntactInstallationFilesAndKeepsExistingOnes) {
   TempFolder folder;
   std::string command = std::string(TARNEL_MAKE_CLUB_FILES) + " '" + folder.path().string() +
@@ -419,6 +435,7 @@ TEST(ClubGenerator, WritesIntactInstallationFilesAndKeepsExistingOnes) {
   ASSERT_EQ(std::system(command.c_str()), 0);
   EXPECT_EQ(ReadBytes(folder / kClubFileName), played);
 }
+#endif
 
 // --- the member list ------------------------------------------------------------------------
 

@@ -204,10 +204,17 @@ TEST_F(HistoryOnDisk, FailedSavesAreReportedAndKeepTheOldFile) {
   EXPECT_EQ(failed.Message->Kind, RecordsMessageKind::HistoryNotSaved);
   EXPECT_EQ(ReadBytes(File(1)), before);
 
+  // A file that is there but cannot be read is not taken for a damaged one and overwritten.
+  fs.FailWrites = false;
+  fs.Unreadable.insert(File(1));
+  EXPECT_FALSE(Write(Record("H")).Ok);
+  EXPECT_EQ(fs.Writes, 1);
+  fs.Unreadable.clear();
+  EXPECT_EQ(ReadBytes(File(1)), before);
+
   // A folder "History" that cannot be created: a plain file stands in its way.
   TempFolder other;
   WriteBytes(other / kHistoryFolder, "not a folder");
-  fs.FailWrites = false;
   HisStr record = Record("I");
   HistoryWriteResult blocked =
       WriteHistory(fs, other.path(), std::span<const HisStr>(&record, 1), kMorning, "dd.mm.yyyy");

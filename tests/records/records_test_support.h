@@ -48,8 +48,15 @@ inline void WriteBytes(const std::filesystem::path& path, const std::string& byt
 class FaultyFileSystem : public PosixFileSystem {
  public:
   std::set<std::filesystem::path> ReadOnly;
+  std::set<std::filesystem::path> Unreadable;
   bool FailWrites = false;
   int Writes = 0;
+
+  std::optional<std::string> ReadFile(const std::filesystem::path& path,
+                                      std::size_t maxBytes) override {
+    if (Unreadable.count(path)) return std::nullopt;
+    return PosixFileSystem::ReadFile(path, maxBytes);
+  }
 
   bool IsWritable(const std::filesystem::path& path) override {
     return !ReadOnly.count(path) && PosixFileSystem::IsWritable(path);

@@ -1,5 +1,6 @@
 // Club file reader: never crashes on any bytes; whatever it accepts stays intact through every
 // change the program makes to a club.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -21,6 +22,24 @@ void Require(bool condition) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace tarnel;
   std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  // Any bytes laid into the fixed-width lines, stamped and summed, make an intact file.
+  ClubLines laid;
+  std::size_t at = 0;
+  for (int i = 0; i < kClubLineCount; ++i) {
+    std::size_t width = i < kMemberSlots                   ? kMemberLineWidth
+                        : i < kMemberSlots + kTopTenPlaces ? kTopTenLineWidth
+                                                           : kStampLineWidth;
+    laid[i] = std::string(bytes.substr(std::min(at, size), width));
+    laid[i].resize(width, '#');
+    std::replace(laid[i].begin(), laid[i].end(), '\n', ' ');
+    at += width;
+  }
+  laid[15][0] = static_cast<char>(kStampByte);
+  laid[15][1] = '}';
+  UpdateClubChecksum(laid);
+  ClubParse laidParse = ParseClubFile(SerializeClubFile(laid));
+  Require(laidParse.Intact && laidParse.Lines == laid);
+
   bool wellFormed = ClubFileWellFormed(bytes);
   ClubParse parse = ParseClubFile(bytes);
   if (!parse.Intact) return 0;
