@@ -319,10 +319,8 @@ RecordsResult VerifyClubFile(RecordsFileSystem& fs, const std::filesystem::path&
                              ClubState& state) {
   if (!fs.Exists(path)) return Failure(RecordsMessageKind::FileMissing, path);
   std::optional<std::string> bytes = fs.ReadFile(path, kClubFileMaxBytes);
-  if (!bytes || !ParseClubFile(*bytes).Intact) {
-    return Failure(RecordsMessageKind::IncorrectFile, path);
-  }
-  ClubParse parse = ParseClubFile(*bytes);
+  ClubParse parse = bytes ? ParseClubFile(*bytes) : ClubParse{};
+  if (!parse.Intact) return Failure(RecordsMessageKind::IncorrectFile, path);
   state.InstallationLabel = parse.Lines[kLabelLine].substr(6, 3);
   state.ClubReadOnly = !fs.IsWritable(path);
   RecordsResult result;
