@@ -86,9 +86,61 @@ TEST(WordTable, CompanionTablesFollowTheLanguages) {
   }
 }
 
-TEST(WordTable, EveryShownRowHasItsEnglishText) {
-  for (int row : ShownRows())
-    EXPECT_FALSE(Word(row, kEnglish).empty()) << "row " << row;
+TEST(WordTable, NotedExceptionsKeepTheirEnglishCells) {
+  for (int language = 0; language < kLanguageCount; ++language) {
+    EXPECT_EQ(Word(rows::kMrX, language), "Mr.X");
+  }
+  EXPECT_EQ(Word(rows::kProgrammer, kCzech), Word(rows::kProgrammer, kEnglish));
+  EXPECT_EQ(Word(rows::kLeaveToMenuQuestion, kCzech), Word(rows::kLeaveToMenuQuestion, kEnglish));
+  EXPECT_NE(Word(rows::kLeaveToMenuQuestion, kRussian), Word(rows::kLeaveToMenuQuestion, kEnglish));
+}
+
+TEST(WordTable, EveryShownRowHasATextInEveryLanguage) {
+  for (int row : ShownRows()) {
+    for (int language = 0; language < kLanguageCount; ++language) {
+      EXPECT_FALSE(Word(row, language).empty()) << "row " << row << " language " << language;
+    }
+  }
+}
+
+// Every row the code names (rows::kName, or a number given to Word) is filled in every language.
+TEST(WordTable, EveryRowCitedInTheSourcesIsFilled) {
+  const std::set<std::string> blocks = {"CardDesignCount", "BackgroundCount", "BackSetRows",
+                                        "BackgroundColourRows", "WindowModeRows"};
+  const std::regex named(R"(rows::k([A-Za-z0-9_]+))");
+  const std::regex numbered(R"(\bWord\(\s*(\d+)\s*,)");
+  std::set<int> cited;
+  int files = 0;
+  for (const char* folder : {"src", "tools"}) {
+    std::filesystem::path root = std::filesystem::path(TARNEL_SOURCE_DIR) / folder;
+    if (!std::filesystem::exists(root)) continue;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+      std::string ext = entry.path().extension().string();
+      if (!entry.is_regular_file() || (ext != ".cpp" && ext != ".h")) continue;
+      ++files;
+      std::ifstream in(entry.path());
+      std::stringstream text;
+      text << in.rdbuf();
+      const std::string source = text.str();
+      for (std::sregex_iterator m(source.begin(), source.end(), named), end; m != end; ++m) {
+        std::string name = (*m)[1];
+        if (blocks.count(name)) continue;
+        int row = RowOfName(name);
+        EXPECT_GE(row, 0) << "rows::k" << name << " in " << entry.path() << " names no row";
+        if (row >= 0) cited.insert(row);
+      }
+      for (std::sregex_iterator m(source.begin(), source.end(), numbered), end; m != end; ++m) {
+        cited.insert(std::stoi((*m)[1]));
+      }
+    }
+  }
+  EXPECT_GT(files, 0);
+  EXPECT_GT(cited.size(), 50u);  // the sources were really read
+  for (int row : cited) {
+    for (int language = 0; language < kLanguageCount; ++language) {
+      EXPECT_FALSE(Word(row, language).empty()) << "row " << row << " language " << language;
+    }
+  }
 }
 
 }  // namespace
