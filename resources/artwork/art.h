@@ -1,0 +1,56 @@
+// Shared pieces of the artwork generators: the collected archive entries and drawing helpers.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <string>
+#include <vector>
+
+#include "platform/resource_archive.h"
+
+namespace tarnel::art {
+
+class Sink {
+ public:
+  void Png(const std::string& name, const QImage& image);
+  void Jpeg(const std::string& name, const QImage& image, int quality = 88);
+  void Gif(const std::string& name, const std::vector<QImage>& frames, int delayMs,
+           int loopCount = 0);
+  const std::vector<ArchiveEntry>& Entries() const { return entries_; }
+
+ private:
+  void Add(std::string fileName, Bytes data);
+  std::vector<ArchiveEntry> entries_;
+};
+
+enum Suit { kHearts = 0, kDiamonds = 1, kClubs = 2, kSpades = 3 };
+
+QPainterPath SuitPath(int suit, const QRectF& box);
+QColor SuitColour(int suit);
+// A transparent (or filled) ARGB picture ready for a painter.
+QImage NewImage(int width, int height, QColor fill = Qt::transparent);
+void SetupPainter(QPainter& p);
+QFont Font(const char* family, double pixelSize, bool bold = false);
+// Text centred in a box with a dark outline, for headings on busy backgrounds.
+void OutlinedText(QPainter& p, const QRectF& box, const QString& text, const QFont& font,
+                  QColor fill, QColor outline, double outlineWidth);
+// A vertical gradient of two colours over a box.
+QLinearGradient Vertical(const QRectF& box, QColor top, QColor bottom);
+
+// Language suffixes of the per-language pictures, English first.
+inline const std::vector<std::string> kLanguageSuffixes = {"Eng", "Rus", "Deu", "Fra",
+                                                           "Spa", "Chi", "Ita", "Cze"};
+
+void AddCards(Sink& sink);
+void AddTable(Sink& sink);
+void AddDialogs(Sink& sink);
+void AddAnimations(Sink& sink);
+
+// Card drawing, shared with the animations.
+void DrawFace(QPainter& p, const QRectF& box, int rank, int suit, bool smallCard);
+void DrawBack(QPainter& p, const QRectF& box, int back, bool smallCard);
+
+}  // namespace tarnel::art
