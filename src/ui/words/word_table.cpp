@@ -45,9 +45,9 @@ constexpr const char* kMonthNames[kLanguageCount * 12] = {
 
 // Japanese writes the date as Chinese does.
 constexpr const char* kReleaseDates[kLanguageCount] = {
-    "December 10, 2026",       "10 декабря 2026 г.", "10. Dezember 2026", "10 décembre 2026",
-    "10 de diciembre de 2026", "2026年12月10日",     "10 dicembre 2026",  "10. prosince 2026",
-    "2026年12月10日",          "2026년 12월 10일"};
+    "October 18, 2022",      "18 Октября, 2022", "18. Oktober 2022", "18 octobre 2022",
+    "18 de octubre de 2022", "2022年10月18日",   "18 ottobre 2022",  "18. října 2022",
+    "2022年10月18日",        "2022년 10월 18일"};
 
 struct NamedRow {
   std::string_view Name;

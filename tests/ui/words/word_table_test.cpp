@@ -79,6 +79,7 @@ TEST(WordTable, CompanionTablesFollowTheLanguages) {
   EXPECT_EQ(MonthName(kRussian, 1), "Января");
   EXPECT_EQ(MonthName(kChinese, 12), "十二月");
   EXPECT_EQ(MonthName(kKorean, 3), "3월");
+  EXPECT_EQ(ReleaseDate(kEnglish), "October 18, 2022");
   EXPECT_EQ(ReleaseDate(kJapanese), ReleaseDate(kChinese));
   for (int language = 0; language < kLanguageCount; ++language) {
     EXPECT_FALSE(ProductTitle(language).empty());
