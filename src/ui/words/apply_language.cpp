@@ -95,8 +95,8 @@ const std::vector<std::string>* LanguageTexts::FindItems(const std::string& cont
 LanguageTexts ApplyLanguage(const ApplyLanguageInput& input) {
   const int lang = input.LanguageIndex;
   LanguageTexts texts;
-  auto caption = [&](const char* form, const char* control, std::string text) {
-    texts.Captions.push_back({form, control, std::move(text)});
+  auto caption = [&](const char* form, const char* control, std::string text, int row) {
+    texts.Captions.push_back({form, control, std::move(text), row});
   };
   auto items = [&](const char* form, const char* control, std::vector<std::string> list) {
     texts.Items.push_back({form, control, std::move(list)});
@@ -105,10 +105,11 @@ LanguageTexts ApplyLanguage(const ApplyLanguageInput& input) {
   if (!input.MainOnly) {
     const char* form = "TFormOptions";
     for (const RowCaption& rc : kOptionsCaptions)
-      caption(form, rc.Control, std::string(Word(rc.Row, lang)));
-    caption(form, "TabSheet8", "DLL");
+      caption(form, rc.Control, std::string(Word(rc.Row, lang)), rc.Row);
+    caption(form, "TabSheet8", "DLL", -1);
     caption(form, "Button3",
-            std::string(Word(rows::kSpeed, lang)) + "=" + std::to_string(input.FlySpeed));
+            std::string(Word(rows::kSpeed, lang)) + "=" + std::to_string(input.FlySpeed),
+            rows::kSpeed);
 
     std::vector<std::string> windowSizes;
     for (int row : rows::kWindowModeRows)
@@ -159,11 +160,12 @@ LanguageTexts ApplyLanguage(const ApplyLanguageInput& input) {
   }
 
   const char* form = "TForm1";
-  caption(form, "TForm1", std::string(ProductTitle(lang)));
+  caption(form, "TForm1", std::string(ProductTitle(lang)), -1);
   for (const RowCaption& rc : kMainCaptions)
-    caption(form, rc.Control, std::string(Word(rc.Row, lang)));
+    caption(form, rc.Control, std::string(Word(rc.Row, lang)), rc.Row);
   int clubMode = input.ClubDisplay == 2 ? 2 : 1;
-  caption(form, "ClubHeading", std::string(Word(rows::kMode + clubMode, lang)));
+  caption(form, "ClubHeading", std::string(Word(rows::kMode + clubMode, lang)),
+          rows::kMode + clubMode);
   return texts;
 }
 

@@ -12,6 +12,7 @@ struct Caption {
   std::string Form;     // "TForm1" or "TFormOptions"
   std::string Control;  // component name, e.g. "Button6", "TabSheet3", "MSpeed"
   std::string Text;     // UTF-8
+  int Row = -1;         // word-table row the text is built from; -1 for none
 };
 
 struct ItemList {

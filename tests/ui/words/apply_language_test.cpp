@@ -8,21 +8,21 @@
 namespace tarnel {
 namespace {
 
-std::string Caption(const LanguageTexts& texts, const std::string& control) {
+std::string CaptionOf(const LanguageTexts& texts, const std::string& control) {
   const std::string* text = texts.Find(control);
   return text ? *text : "<missing " + control + ">";
 }
 
 TEST(ApplyLanguage, MainWindowCaptionsComeFromTheirRows) {
   LanguageTexts texts = ApplyLanguage({kRussian, 2, 4, true});
-  EXPECT_EQ(Caption(texts, "TForm1"), ProductTitle(kRussian));
-  EXPECT_EQ(Caption(texts, "Button6"), Word(rows::kNewPlayer, kRussian));
-  EXPECT_EQ(Caption(texts, "BMode"), Word(rows::kMode, kRussian));
-  EXPECT_EQ(Caption(texts, "MSpeed"), Word(rows::kSpeed, kRussian));
-  EXPECT_EQ(Caption(texts, "MConvention"), Word(rows::kConvention, kRussian));
-  EXPECT_EQ(Caption(texts, "MRadio"), Word(rows::kRadio, kRussian));
+  EXPECT_EQ(CaptionOf(texts, "TForm1"), ProductTitle(kRussian));
+  EXPECT_EQ(CaptionOf(texts, "Button6"), Word(rows::kNewPlayer, kRussian));
+  EXPECT_EQ(CaptionOf(texts, "BMode"), Word(rows::kMode, kRussian));
+  EXPECT_EQ(CaptionOf(texts, "MSpeed"), Word(rows::kSpeed, kRussian));
+  EXPECT_EQ(CaptionOf(texts, "MConvention"), Word(rows::kConvention, kRussian));
+  EXPECT_EQ(CaptionOf(texts, "MRadio"), Word(rows::kRadio, kRussian));
   // Club mode 2 shows the rating heading, row 6 + 2.
-  EXPECT_EQ(Caption(texts, "ClubHeading"), Word(8, kRussian));
+  EXPECT_EQ(CaptionOf(texts, "ClubHeading"), Word(8, kRussian));
   // mainOnly leaves the options dialog alone.
   EXPECT_EQ(texts.Find("TabSheet1"), nullptr);
   EXPECT_EQ(texts.FindItems("ComboBoxLan"), nullptr);
@@ -30,10 +30,10 @@ TEST(ApplyLanguage, MainWindowCaptionsComeFromTheirRows) {
 
 TEST(ApplyLanguage, OptionsDialogTextsAndItemLists) {
   LanguageTexts texts = ApplyLanguage({kEnglish, 1, 5, false});
-  EXPECT_EQ(Caption(texts, "Button3"), "Speed=5");
-  EXPECT_EQ(Caption(texts, "TabSheet4"), "Game");
-  EXPECT_EQ(Caption(texts, "RadioGroup3"), "Game");
-  EXPECT_EQ(Caption(texts, "ClubHeading"), " The members of club    Games    Score ");
+  EXPECT_EQ(CaptionOf(texts, "Button3"), "Speed=5");
+  EXPECT_EQ(CaptionOf(texts, "TabSheet4"), "Game");
+  EXPECT_EQ(CaptionOf(texts, "RadioGroup3"), "Game");
+  EXPECT_EQ(CaptionOf(texts, "ClubHeading"), " The members of club    Games    Score ");
 
   const auto* sizes = texts.FindItems("ComboBoxWSize");
   ASSERT_NE(sizes, nullptr);
@@ -71,6 +71,33 @@ TEST(ApplyLanguage, StoredLanguageBeyondTheTableShowsEnglish) {
   ASSERT_EQ(k.Captions.size(), english.Captions.size());
   for (size_t i = 0; i < k.Captions.size(); ++i)
     EXPECT_EQ(k.Captions[i].Text, english.Captions[i].Text);
+}
+
+TEST(ApplyLanguage, CaptionsNameTheirRows) {
+  LanguageTexts texts = ApplyLanguage({kGerman, 1, 4, false});
+  const std::pair<const char*, int> expected[] = {
+      {"Button6", 0},       {"Button9", 3},       {"Button10", 2},      {"Button11", 4},
+      {"BMode", 6},         {"BHistory", 5},      {"ClubHeading", 7},   {"GenCount", 25},
+      {"Quit", 21},         {"ChangeName", 26},   {"MSpeed", 298},      {"MConvention", 633},
+      {"Help", 27},         {"MComment", 28},     {"About", 29},        {"MRadio", 1016},
+      {"MChat", 178},       {"TabSheet1", 30},    {"TabSheet2", 38},    {"TabSheet3", 39},
+      {"TabSheet4", 516},   {"TabSheet5", 40},    {"TabSheet6", 362},   {"TabSheet7", 292},
+      {"TabSheet9", 382},   {"GroupBox1", 32},    {"CheckBox3", 282},   {"CheckBox4", 283},
+      {"CheckBoxCur", 284}, {"CheckBoxNet", 104}, {"RadioGroup2", 278}, {"RadioGroup3", 685},
+      {"Label2", 289},      {"Label1", 291},      {"RGRadio", 301},     {"GroupBoxSalute", 391},
+  };
+  for (auto [control, row] : expected) {
+    const Caption* found = nullptr;
+    for (const Caption& c : texts.Captions) {
+      if (c.Control == control) found = &c;
+    }
+    ASSERT_NE(found, nullptr) << control;
+    EXPECT_EQ(found->Row, row) << control;
+  }
+  // Every caption taken from a row shows that row, except the composed speed button.
+  for (const Caption& c : texts.Captions) {
+    if (c.Row >= 0 && c.Control != "Button3") EXPECT_EQ(c.Text, Word(c.Row, kGerman)) << c.Control;
+  }
 }
 
 }  // namespace
