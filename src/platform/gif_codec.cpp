@@ -27,7 +27,7 @@ int ReadFromMemory(GifFileType* gif, GifByteType* out, int wanted) {
   auto* reader = static_cast<MemoryReader*>(gif->UserData);
   std::size_t left = reader->Data.size() - reader->Offset;
   std::size_t n = std::min<std::size_t>(left, wanted < 0 ? 0 : static_cast<std::size_t>(wanted));
-  std::memcpy(out, reader->Data.data() + reader->Offset, n);
+  if (n > 0) std::memcpy(out, reader->Data.data() + reader->Offset, n);
   reader->Offset += n;
   return static_cast<int>(n);
 }
