@@ -89,6 +89,16 @@ int RowOfName(std::string_view name) {
   return -1;
 }
 
+std::string WithLineBreaks(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    out += text[i];
+    if (text[i] == '\n' && i + 1 < text.size() && text[i + 1] == '\r') ++i;
+  }
+  return out;
+}
+
 std::string_view ProductTitle(int languageIndex) {
   return kProductTitles[LanguageColumn(languageIndex)];
 }

@@ -37,6 +37,9 @@ std::vector<int> ShownRows();
 // The row of a name from word_rows.h without its "k" ("NewPlayer"), or -1.
 int RowOfName(std::string_view name);
 
+// The table writes a line break as LF CR; windows want a single LF.
+std::string WithLineBreaks(std::string_view text);
+
 std::string_view ProductTitle(int languageIndex);
 // Three-letter code of per-language pictures; Japanese and Korean use the English pictures.
 std::string_view LanguageSuffix(int languageIndex);

@@ -63,6 +63,12 @@ TEST(WordTable, LanguagesOutsideTheTableReadEnglishAndRowsOutsideItAreEmpty) {
   EXPECT_EQ(MonthName(kRussian, 13), "");
 }
 
+TEST(WordTable, LineFeedCarriageReturnIsOneLineBreak) {
+  EXPECT_EQ(WithLineBreaks(Word(rows::kNameChanged, kEnglish)),
+            "Your name and/or the password were successfully changed!\nNew name: ");
+  EXPECT_EQ(WithLineBreaks("a\n\r\n\rb\r\nc\n"), "a\n\nb\r\nc\n");
+}
+
 TEST(WordTable, CompanionTablesFollowTheLanguages) {
   EXPECT_EQ(LanguageSuffix(kCzech), "Cze");
   // Japanese and Korean show the English pictures and title but speak their own voices.
