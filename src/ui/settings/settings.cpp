@@ -344,7 +344,7 @@ std::string SettingsFileBytes(const Settings& settings) {
 }
 
 std::filesystem::path SettingsPath(const std::filesystem::path& programFolder) {
-  return programFolder / kSettingsFileName;
+  return programFolder / SettingsFileName;
 }
 
 void LoadSettings(const std::filesystem::path& file, Settings& settings) {

@@ -12,7 +12,7 @@
 
 namespace tarnel {
 
-inline constexpr char kSettingsFileName[] = "Tarnel.ini";
+inline constexpr char SettingsFileName[] = "Tarnel.ini";
 inline constexpr int kSettingsLineCount = 35;
 
 struct Settings {

@@ -449,7 +449,7 @@ TEST_F(SettingsFileTest, SaveDeletesTheMusicFileAndRespectsAFailedClubCheck) {
 }
 
 TEST_F(SettingsFileTest, FailedSaveReportsRow96AndKeepsTheOldFile) {
-  SaveSettingsResult result = SaveSettings(folder_ / "missing" / kSettingsFileName, Settings());
+  SaveSettingsResult result = SaveSettings(folder_ / "missing" / SettingsFileName, Settings());
   EXPECT_EQ(result.Outcome, SaveSettingsOutcome::kFailed);
   EXPECT_EQ(result.ErrorRow, 96);
 
