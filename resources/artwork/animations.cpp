@@ -186,7 +186,7 @@ void EndBest(QPainter& p, int frame, int) {
 
 void EndGood(QPainter& p, int frame, int) {
   // A medal swings on its ribbon and comes to rest (frame 24).
-  double swing = frame < 24 ? 13 * std::exp(-frame / 8.0) * std::cos(frame * 0.8) : 0;
+  double swing = frame < 24 ? 8 * std::exp(-frame / 8.0) * std::cos(frame * 0.8) : 0;
   p.save();
   p.translate(50, 10);
   p.rotate(swing);
@@ -201,13 +201,13 @@ void EndGood(QPainter& p, int frame, int) {
   g.setColorAt(1, QColor(150, 110, 10));
   p.setPen(QPen(QColor(110, 80, 0), 1.5));
   p.setBrush(g);
-  p.drawEllipse(QPointF(0, 118), 34, 34);
+  p.drawEllipse(QPointF(0, 118), 30, 30);
   p.setPen(QPen(QColor(170, 130, 20), 1));
   p.setBrush(Qt::NoBrush);
-  p.drawEllipse(QPointF(0, 118), 27, 27);
+  p.drawEllipse(QPointF(0, 118), 24, 24);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(200, 20, 30));
-  p.drawPath(SuitPath(kHearts, QRectF(-14, 104, 28, 28)));
+  p.drawPath(SuitPath(kHearts, QRectF(-12, 106, 24, 24)));
   p.restore();
   if (frame >= 18) Sparkle(p, QPointF(82, 150), 6 + frame % 3, QColor(255, 240, 120));
 }

@@ -136,6 +136,25 @@ void OutlinedText(QPainter& p, const QRectF& box, const QString& text, const QFo
   p.restore();
 }
 
+void PointingHand(QPainter& p, QColor fill, QColor cuff) {
+  p.save();
+  p.setPen(QPen(QColor(30, 20, 20), 1.1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(fill);
+  QPainterPath hand;
+  hand.setFillRule(Qt::WindingFill);
+  hand.addRoundedRect(QRectF(4, 0.5, 4.5, 15), 2.25, 2.25);  // index finger
+  hand.addRoundedRect(QRectF(3, 11, 16, 12.5), 4, 4);        // palm
+  hand.addRoundedRect(QRectF(0, 13, 6, 4.2), 2, 2);          // thumb
+  p.drawPath(hand.simplified());
+  // The folded fingers' knuckles.
+  p.drawRoundedRect(QRectF(8.5, 8, 4, 7), 2, 2);
+  p.drawRoundedRect(QRectF(12.5, 9, 3.6, 6.5), 1.8, 1.8);
+  p.drawRoundedRect(QRectF(16.1, 10.5, 3.2, 5.5), 1.6, 1.6);
+  p.setBrush(cuff);
+  p.drawRoundedRect(QRectF(4.5, 23, 13, 4.5), 1.5, 1.5);
+  p.restore();
+}
+
 QLinearGradient Vertical(const QRectF& box, QColor top, QColor bottom) {
   QLinearGradient g(box.topLeft(), box.bottomLeft());
   g.setColorAt(0, top);
@@ -158,6 +177,7 @@ int main(int argc, char** argv) {
   tarnel::art::AddTable(sink);
   tarnel::art::AddDialogs(sink);
   tarnel::art::AddAnimations(sink);
+  tarnel::art::AddPeriphery(sink);
   if (!tarnel::WriteResourceArchive(argv[1], sink.Entries())) {
     std::fprintf(stderr, "artwork: cannot write %s\n", argv[1]);
     return 1;

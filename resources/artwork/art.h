@@ -48,6 +48,10 @@ void AddCards(Sink& sink);
 void AddTable(Sink& sink);
 void AddDialogs(Sink& sink);
 void AddAnimations(Sink& sink);
+void AddPeriphery(Sink& sink);
+
+// A hand pointing up with its index finger, drawn in a 20 x 28 box (fingertip at (6.25, 0.5)).
+void PointingHand(QPainter& p, QColor fill, QColor cuff);
 
 // Card drawing, shared with the animations.
 void DrawFace(QPainter& p, const QRectF& box, int rank, int suit, bool smallCard);

@@ -376,13 +376,10 @@ QImage Cursor(const std::string& kind) {
           << QPointF(14, 24.5) << QPointF(10, 15.5) << QPointF(17, 15.5);
     p.drawPolygon(arrow);
   } else if (kind == "CURHAND") {
+    // Fingertip, the hot spot, at (11, 1).
     p.translate(4, 0);
-    p.scale(1.2, 1.05);
-    p.drawRoundedRect(QRectF(6, 1, 4.6, 14), 2.3, 2.3);
-    p.drawRoundedRect(QRectF(2, 11, 16, 15), 5, 5);
-    for (int i = 0; i < 3; ++i)
-      p.drawRoundedRect(QRectF(10.5 + (i == 2 ? 2 : 0), 9.5 + i * 0, 4, 6), 2, 2);
-    p.drawRoundedRect(QRectF(0, 14, 6, 4), 2, 2);
+    p.scale(1.2, 1.1);
+    PointingHand(p, red, QColor(120, 0, 0));
   } else if (kind == "CURWAIT") {
     QPainterPath glass;
     glass.moveTo(8, 3);

@@ -107,23 +107,8 @@ QImage Hand(int w, int h, bool up) {
     p.translate(w, h);
     p.rotate(180);
   }
-  p.scale(w / 20.0, h / 30.0);
-  QPen outline(QColor(30, 30, 30), 1.1);
-  p.setPen(outline);
-  p.setBrush(QColor(255, 255, 255));
-  // Index finger.
-  p.drawRoundedRect(QRectF(8, 1, 4.6, 16), 2.3, 2.3);
-  // Palm with folded fingers.
-  QPainterPath palm;
-  palm.addRoundedRect(QRectF(4, 12, 13, 12), 4, 4);
-  p.drawPath(palm);
-  for (int i = 0; i < 2; ++i)
-    p.drawRoundedRect(QRectF(12.2, 13.5 + i * 3.4, 5.5, 3.6), 1.8, 1.8);
-  // Thumb.
-  p.drawRoundedRect(QRectF(2, 15, 6, 3.8), 1.9, 1.9);
-  // Cuff.
-  p.setBrush(QColor(200, 30, 40));
-  p.drawRoundedRect(QRectF(5, 24, 11, 5), 1.5, 1.5);
+  p.scale(w / 20.0, h / 28.0);
+  PointingHand(p, QColor(255, 255, 255), QColor(200, 30, 40));
   return img;
 }
 

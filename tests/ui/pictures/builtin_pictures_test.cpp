@@ -87,11 +87,11 @@ TEST_F(BuiltinPictures, AnimationsHaveTheFramesTheirWindowsStopOn) {
     int W, H;
     std::size_t MinFrames;
   };
-  const Case cases[] = {{"GifMenu1", 160, 200, 2},  {"GifMenu2", 160, 200, 2},
-                        {"GEndBest", 100, 200, 26}, {"GEndGood", 100, 200, 25},
-                        {"GEndBads", 100, 200, 4},  {"GOpt", 90, 120, 36},
-                        {"GTopTen", 0, 0, 2},       {"GClubA", 0, 0, 2},
-                        {"GClubF", 0, 0, 2},        {"GClubG", 0, 0, 2}};
+  const Case cases[] = {
+      {"GifMenu1", 160, 200, 2},  {"GifMenu2", 160, 200, 2}, {"GEndBest", 100, 200, 26},
+      {"GEndGood", 100, 200, 25}, {"GEndBads", 100, 200, 4}, {"GOpt", 90, 120, 36},
+      {"GTopTen", 0, 0, 2},       {"GClubA", 0, 0, 2},       {"GClubF", 0, 0, 2},
+      {"GClubG", 0, 0, 2},        {"GSirenaB", 40, 40, 2},   {"GSirenaR", 40, 40, 2}};
   for (const auto& c : cases) {
     auto a = ReadGif(*library_, c.Name);
     ASSERT_TRUE(a) << c.Name;
