@@ -1,0 +1,25 @@
+// The modal "Attention" window: an icon, up to three lines (the third a link) and "Ok".
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QWidget;
+
+namespace tarnel {
+
+// Client width for the widest line's width in pixels: the lines start 59 pixels in, a wide
+// window gets 50 more, and a narrow one is 400 wide.
+int AttentionClientWidth(int widestLinePixels);
+
+class TFormAttention : public QDialog {
+ public:
+  TFormAttention(const QString& line1, const QString& line2, const QString& link,
+                 QWidget* parent = nullptr);
+};
+
+// Shows the window and waits until it is closed.
+void ShowAttention(const QString& line1, const QString& line2, const QString& link,
+                   QWidget* parent = nullptr);
+
+}  // namespace tarnel
