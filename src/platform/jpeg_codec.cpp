@@ -1,5 +1,6 @@
 // JPEG through libjpeg. libjpeg reports errors by calling error_exit, which must not return:
 // we longjmp back, so everything touched after setjmp lives on the heap behind one pointer.
+#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -44,7 +45,7 @@ struct DecodeState {
 
 }  // namespace
 
-std::optional<Picture> DecodeJpeg(ByteView data) {
+std::optional<Picture> DecodeJpeg(ByteView data, std::int64_t maxPixels) {
   if (data.size() < 4) return std::nullopt;
   auto state = std::make_unique<DecodeState>();
   DecodeState* s = state.get();
@@ -64,7 +65,7 @@ std::optional<Picture> DecodeJpeg(ByteView data) {
     return std::nullopt;
   }
   std::int64_t pixels = std::int64_t(s->Info.image_width) * s->Info.image_height;
-  if (pixels <= 0 || pixels > kMaxPicturePixels) {
+  if (pixels <= 0 || pixels > std::min(maxPixels, kMaxPicturePixels)) {
     jpeg_destroy_decompress(&s->Info);
     return std::nullopt;
   }

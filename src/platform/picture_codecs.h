@@ -15,7 +15,8 @@ using Bytes = std::vector<std::uint8_t>;
 using ByteView = std::span<const std::uint8_t>;
 
 std::optional<Picture> DecodePng(ByteView data);
-std::optional<Picture> DecodeJpeg(ByteView data);
+// `maxPixels` lets a caller that expects small pictures refuse large ones early.
+std::optional<Picture> DecodeJpeg(ByteView data, std::int64_t maxPixels = kMaxPicturePixels);
 // Every frame is composed onto the canvas as a viewer shows it (disposal and transparency
 // applied), so each frame can be drawn on its own.
 std::optional<Animation> DecodeGif(ByteView data);
