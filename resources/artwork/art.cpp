@@ -23,8 +23,13 @@ void Sink::Add(std::string fileName, Bytes data) {
   entries_.push_back({std::move(fileName), std::move(data)});
 }
 
-void Sink::Png(const std::string& name, const QImage& image) {
-  Add(name + ".png", EncodePng(PictureFromImage(image)));
+void Sink::Png(const std::string& name, const QImage& image, std::uint32_t keyColour) {
+  Picture picture = PictureFromImage(image);
+  if (keyColour != 0) {
+    for (auto& p : picture.Pixels)
+      if (AlphaOf(p) == 0) p = keyColour & 0x00FFFFFFu;
+  }
+  Add(name + ".png", EncodePng(picture));
 }
 
 void Sink::Jpeg(const std::string& name, const QImage& image, int quality) {

@@ -15,7 +15,9 @@ namespace tarnel::art {
 
 class Sink {
  public:
-  void Png(const std::string& name, const QImage& image);
+  // `keyColour`, when not 0, is given to the fully transparent pixels, so that a reader that
+  // drops the alpha channel can still key them out.
+  void Png(const std::string& name, const QImage& image, std::uint32_t keyColour = 0);
   void Jpeg(const std::string& name, const QImage& image, int quality = 88);
   void Gif(const std::string& name, const std::vector<QImage>& frames, int delayMs,
            int loopCount = 0);

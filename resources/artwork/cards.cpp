@@ -499,24 +499,28 @@ QImage Symbol(int suit, int size) {
 
 }  // namespace
 
+// The rounded-off corners of the large cards carry a colour found nowhere on a card, so that
+// drawing with the top-left pixel's colour as transparent works as well as drawing with alpha.
+constexpr std::uint32_t kCornerKey = 0xFF00FF;
+
 void AddCards(Sink& sink) {
   const char* suitNames[4] = {"Cher", "Bubi", "Kres", "Piki"};
   for (int rank = 0; rank < 9; ++rank) {
     for (int suit = 0; suit < 4; ++suit) {
       std::string name = std::string(kSuitCodes[suit]) + kRankCodes[rank];
       sink.Png(name, Face(rank, suit, 69, 94, true));
-      sink.Png(name + "B", Face(rank, suit, 146, 198, false));
+      sink.Png(name + "B", Face(rank, suit, 146, 198, false), kCornerKey);
     }
   }
   for (int back = 1; back <= 7; ++back) {
     std::string day = kDayCodes[back - 1];
     sink.Png(day, Back(back, 69, 94, true));
     sink.Png(day + "R", Turned(Back(back, 69, 94, true)));
-    sink.Png(day + "B", Back(back, 146, 198, false));
-    sink.Png(day + "RB", Turned(Back(back, 146, 198, false)));
+    sink.Png(day + "B", Back(back, 146, 198, false), kCornerKey);
+    sink.Png(day + "RB", Turned(Back(back, 146, 198, false)), kCornerKey);
     // Narrow backs, so that a narrow design keeps backs when its back set is missing.
-    sink.Png(day + "U", Back(back, 126, 198, false));
-    sink.Png(day + "RU", Turned(Back(back, 126, 198, false)));
+    sink.Png(day + "U", Back(back, 126, 198, false), kCornerKey);
+    sink.Png(day + "RU", Turned(Back(back, 126, 198, false)), kCornerKey);
   }
   for (int suit = 0; suit < 4; ++suit) {
     sink.Png(suitNames[suit], Symbol(suit, 20));

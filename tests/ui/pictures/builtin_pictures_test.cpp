@@ -40,6 +40,19 @@ TEST_F(BuiltinPictures, CardsBacksAndSuitsAtTheirSizes) {
       ExpectPng(BackName(back, 0, kLargePictures, false, sideways), nw, nh);
     }
   }
+  // Large cards: transparent corners whose colour appears nowhere on the card, for readers that
+  // key the top-left pixel's colour out instead of using alpha.
+  for (const char* name : {"Pi5AB", "Kr10B", "Ob01MoB", "Ob07SuRB", "Ob03WeU"}) {
+    auto p = ReadPng(*library_, name);
+    ASSERT_TRUE(p) << name;
+    std::uint32_t key = p->At(0, 0);
+    EXPECT_EQ(AlphaOf(key), 0) << name;
+    int opaqueKeyed = 0;
+    for (auto px : p->Pixels)
+      opaqueKeyed += AlphaOf(px) == 255 && (px & 0xFFFFFF) == (key & 0xFFFFFF);
+    EXPECT_EQ(opaqueKeyed, 0) << name;
+    EXPECT_EQ(AlphaOf(p->At(p->Width / 2, p->Height / 2)), 255) << name;
+  }
   for (int suit = 0; suit < 4; ++suit) {
     ExpectPng(SuitSymbolName(suit, 0, false), 20, 20);
     ExpectPng(SuitSymbolName(suit, 0, true), 40, 40);
