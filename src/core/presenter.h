@@ -67,6 +67,11 @@ class TablePresenter {
   virtual void ShowScoreDialog(const TCount& /*count*/) {}
   // Help context of the current screen.
   virtual void SetHelpContext(int /*context*/) {}
+  // Says a card's name aloud without waiting.
+  virtual void SpeakCard(CardCode /*card*/) {}
+  // The tournament's move clocks: restart the running one, or hand the move to the other seat.
+  virtual void RestartMoveClock(int /*seconds*/) {}
+  virtual void SwitchMoveClocks() {}
 };
 
 // Messages to the other machine of a network game, or to the tournament server.

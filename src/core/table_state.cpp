@@ -1,5 +1,7 @@
 #include "core/table_state.h"
 
+#include <utility>
+
 namespace tarnel {
 
 TTableState::TTableState() {
@@ -64,6 +66,25 @@ void SortHand(TTableState& state, int seat) {
 }  // namespace tarnel
 
 namespace tarnel {
+
+TTableState SeatsSwapped(const TTableState& s) {
+  TTableState m = s;
+  std::swap(m.HandCard[1], m.HandCard[2]);
+  std::swap(m.HandRank[1], m.HandRank[2]);
+  std::swap(m.HandMark[1], m.HandMark[2]);
+  std::swap(m.CardCount[1], m.CardCount[2]);
+  std::swap(m.TableCard[1], m.TableCard[2]);
+  std::swap(m.TableRank[1], m.TableRank[2]);
+  std::swap(m.TableMark[1], m.TableMark[2]);
+  std::swap(m.TrickPoints[1], m.TrickPoints[2]);
+  std::swap(m.CardsTaken[1], m.CardsTaken[2]);
+  std::swap(m.RoundScore[1], m.RoundScore[2]);
+  std::swap(m.GameTotal[1], m.GameTotal[2]);
+  m.ToMove = s.ToMove == "co" ? "me" : "co";
+  if (s.TurnState == kTurnSeat1) m.TurnState = kTurnSeat2;
+  if (s.TurnState == kTurnSeat2) m.TurnState = kTurnSeat1;
+  return m;
+}
 
 std::string CheckCardPlaces(const TTableState& state) {
   std::array<int, 37> seen{};

@@ -101,6 +101,11 @@ std::array<char, 4> SuitOrderFor(char trumpSuit);
 
 namespace tarnel {
 
+// The same table seen from the other seat: hands, table cards and counters of seats 1 and 2
+// exchanged, ToMove and TurnState 1/2 turned round. What seat 1 knows of seat 2 (SeenCard,
+// OppVoid) is copied as it is; whoever takes the other seat's view decides what it may know.
+TTableState SeatsSwapped(const TTableState& state);
+
 // Checks that each of the 36 cards is in exactly one place: the stock DeckCard[NextStock..36],
 // a hand (seats 1 and 2, positions 1..10), the table, or SeenCard[1..SeenCount-1]; and that
 // both hands are compact with CardCount cards. Returns "" when all holds, else what is wrong.
