@@ -96,7 +96,9 @@ TEST(ApplyLanguage, CaptionsNameTheirRows) {
   }
   // Every caption taken from a row shows that row, except the composed speed button.
   for (const Caption& c : texts.Captions) {
-    if (c.Row >= 0 && c.Control != "Button3") EXPECT_EQ(c.Text, Word(c.Row, kGerman)) << c.Control;
+    if (c.Row >= 0 && c.Control != "Button3") {
+      EXPECT_EQ(c.Text, Word(c.Row, kGerman)) << c.Control;
+    }
   }
 }
 
