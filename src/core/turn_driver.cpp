@@ -49,33 +49,28 @@ bool ApplyMove(TTableState& state, int seat, int p, GameKind kind, TablePresente
 TurnDriver::TurnDriver(TTableState& state, TablePresenter& presenter, RandomSource& random)
     : state_(state), presenter_(presenter), random_(random) {}
 
-void TurnDriver::StartGame(const PlayerStanding& standing) {
-  RoundSetup setup;
-  setup.Continuation = false;
-  setup.HandSize = HandSizeOption;
-  setup.Kind = Kind;
-  setup.Standing = standing;
-  GameActive = true;
-  StartRound(state_, setup, random_, presenter_);
-  if (Kind == GameKind::NetworkServer && OnServerDealt) OnServerDealt();
-}
-
-void TurnDriver::StartReceivedRound(bool continuation, const PlayerStanding& standing) {
+RoundSetup TurnDriver::Setup(bool continuation, const PlayerStanding& standing) const {
   RoundSetup setup;
   setup.Continuation = continuation;
   setup.HandSize = HandSizeOption;
   setup.Kind = Kind;
   setup.Standing = standing;
+  return setup;
+}
+
+void TurnDriver::StartGame(const PlayerStanding& standing) {
   GameActive = true;
-  StartRoundFromDeck(state_, setup, presenter_);
+  StartRound(state_, Setup(false, standing), random_, presenter_);
+  if (Kind == GameKind::NetworkServer && OnServerDealt) OnServerDealt();
+}
+
+void TurnDriver::StartReceivedRound(bool continuation, const PlayerStanding& standing) {
+  GameActive = true;
+  StartRoundFromDeck(state_, Setup(continuation, standing), presenter_);
 }
 
 void TurnDriver::StartNextRound() {
-  RoundSetup setup;
-  setup.Continuation = true;
-  setup.HandSize = HandSizeOption;
-  setup.Kind = Kind;
-  StartRound(state_, setup, random_, presenter_);
+  StartRound(state_, Setup(true, PlayerStanding{}), random_, presenter_);
   if (Kind == GameKind::NetworkServer && OnServerDealt) OnServerDealt();
 }
 

@@ -62,6 +62,7 @@ class TurnDriver {
   void ReceiveRoundStart();         // "hsitkon2" on a client
 
  private:
+  RoundSetup Setup(bool continuation, const PlayerStanding& standing) const;
   void StartNextRound();
   void ScoreFinishedRound();
 
