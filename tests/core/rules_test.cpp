@@ -63,7 +63,7 @@ TEST(TrickValue, OnlyTopTrumpsCount) {
   EXPECT_EQ(TrickValue(C("9п"), C("Дп"), T), 2);
 }
 
-// Seat 1 leads the seven of clubs, hearts trump: the spec's example played through ApplyMove.
+// Seat 1 leads the seven of clubs with hearts trump; seat 2 has no club, so it must trump.
 TEST(ResolveTrick, TrumpingALeadMarksTheSuitVoidAndScores) {
   TTableState s;
   s.TrumpSuit = Suit("ч");
