@@ -360,8 +360,13 @@ RecordsResult RemoveMember(RecordsFileSystem& fs, const std::filesystem::path& p
   return Save(fs, path, *lines, state);
 }
 
-RecordsResult StoreMember(RecordsFileSystem& fs, std::string line,
-                          const std::filesystem::path& path, ClubState& state) {
+namespace {
+
+// Takes the line out of `removeSlot` (none when outside 1..5) and stores `line` in its sorted
+// place, with the cycle's top-ten entry, in one rewrite: a crash between two rewrites would lose
+// the member.
+RecordsResult StoreInOneRewrite(RecordsFileSystem& fs, const std::filesystem::path& path,
+                                std::string line, int removeSlot, ClubState& state) {
   RecordsResult failure;
   std::optional<ClubLines> lines = LoadForChange(fs, path, failure);
   if (!lines) {
@@ -371,6 +376,7 @@ RecordsResult StoreMember(RecordsFileSystem& fs, std::string line,
     }
     return failure;
   }
+  RemoveMemberLine(*lines, removeSlot);
   StoreOutcome outcome = StoreMemberLine(*lines, std::move(line), state.CycleComplete);
   if (state.CycleComplete) {
     state.TopTenPlace = outcome.TopTenPlace;
@@ -379,28 +385,19 @@ RecordsResult StoreMember(RecordsFileSystem& fs, std::string line,
   return Save(fs, path, *lines, state);
 }
 
+}  // namespace
+
+RecordsResult StoreMember(RecordsFileSystem& fs, std::string line,
+                          const std::filesystem::path& path, ClubState& state) {
+  return StoreInOneRewrite(fs, path, std::move(line), 0, state);
+}
+
 RecordsResult RecordClubGame(RecordsFileSystem& fs, const std::filesystem::path& path,
                              const ClubGameResult& game, ClubState& state) {
   state.CycleComplete = game.GameNo % kGamesPerCycle == 0;
   std::string line = BuildMemberLine(game.PlayerName, game.Rating, game.GameNo, game.GeneralScore,
                                      game.EncodedPassword);
-  RecordsResult failure;
-  std::optional<ClubLines> lines = LoadForChange(fs, path, failure);
-  if (!lines) {
-    if (state.CycleComplete) {
-      state.TopTenPlace = 0;
-      state.CycleResult = static_cast<int>(MemberScore(line).value_or(0));
-    }
-    return failure;
-  }
-  // Removal and insertion in one rewrite: a crash between two rewrites would lose the member.
-  RemoveMemberLine(*lines, game.SelectedPlayer);
-  StoreOutcome outcome = StoreMemberLine(*lines, line, state.CycleComplete);
-  if (state.CycleComplete) {
-    state.TopTenPlace = outcome.TopTenPlace;
-    state.CycleResult = static_cast<int>(outcome.CycleResult);
-  }
-  return Save(fs, path, *lines, state);
+  return StoreInOneRewrite(fs, path, std::move(line), game.SelectedPlayer, state);
 }
 
 RecordsResult RenameMember(RecordsFileSystem& fs, const std::filesystem::path& path, int slot,
