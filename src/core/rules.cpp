@@ -62,6 +62,15 @@ int ResolveTrick(TTableState& state, TablePresenter& presenter) {
   return winner;
 }
 
+void MarkAccountedSuitsVoid(TTableState& state) {
+  for (char suit : kSuits) {
+    int count = CountSuit(state.HandCard[kSeatCo], suit);
+    for (int i = 1; i <= 36; ++i)
+      if (state.SeenCard[i].Suit == suit) ++count;
+    if (count == 9) state.SetOppVoid(suit);
+  }
+}
+
 bool CollectTrick(TTableState& state, TablePresenter& presenter) {
   int winner = state.Leader();
   presenter.FlyTrickToWinner(winner);
@@ -81,13 +90,7 @@ bool CollectTrick(TTableState& state, TablePresenter& presenter) {
   }
   state.LedSuit = kNoSuit;
 
-  // A suit whose nine cards are all in seat 1's hand or collected cannot be in seat 2's hand.
-  for (char suit : kSuits) {
-    int count = CountSuit(state.HandCard[kSeatCo], suit);
-    for (int i = 1; i <= 36; ++i)
-      if (state.SeenCard[i].Suit == suit) ++count;
-    if (count == 9) state.SetOppVoid(suit);
-  }
+  MarkAccountedSuitsVoid(state);
 
   if (state.HandSize == 6 && state.CardCount[kSeatCo] == 0 && state.CardCount[kSeatMe] == 0 &&
       state.NextStock <= 36) {

@@ -35,6 +35,10 @@ int TrickValue(CardCode card1, CardCode card2, char trumpSuit);
 // Returns the winning seat.
 int ResolveTrick(TTableState& state, TablePresenter& presenter);
 
+// Adds to OppVoid every suit whose nine cards are all in seat 1's hand or collected: seat 2
+// cannot hold any of it.
+void MarkAccountedSuitsVoid(TTableState& state);
+
 // Clears the table after "OK", records the seen cards, refills from the stock and detects the end
 // of the round (TurnState 4). Returns true when the round is over.
 bool CollectTrick(TTableState& state, TablePresenter& presenter);

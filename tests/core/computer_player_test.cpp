@@ -102,8 +102,8 @@ TEST(ComputerLead, EveryTrumpLeadRule) {
     EXPECT_EQ(pos.Lead(), c.lead) << "rule " << c.rule;
     // Once seat 2 is known to hold no trump, no trump rule applies.
     pos.Void("п");
-    EXPECT_EQ(pos.s.HandCard[kSeatCo][ComputerLead(pos.s, *std::make_unique<SeededRandom>(1))].Suit,
-              Suit("ч"))
+    SeededRandom random(1);
+    EXPECT_EQ(pos.s.HandCard[kSeatCo][ComputerLead(pos.s, random)].Suit, Suit("ч"))
         << "rule " << c.rule;
   }
 }

@@ -36,12 +36,7 @@ int TrumpPointsInPlay(const TTableState& s) {
 TTableState MirrorForSeat2(const TTableState& s, const std::bitset<256>& seat1Voids) {
   TTableState m = SeatsSwapped(s);
   m.OppVoid = seat1Voids;
-  for (char suit : kSuits) {
-    int count = CountSuit(m.HandCard[kSeatCo], suit);
-    for (int i = 1; i <= 36; ++i)
-      if (m.SeenCard[i].Suit == suit) ++count;
-    if (count == 9) m.SetOppVoid(suit);
-  }
+  MarkAccountedSuitsVoid(m);
   return m;
 }
 
