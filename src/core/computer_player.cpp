@@ -3,6 +3,7 @@
 #include <initializer_list>
 
 #include "core/endgame_solver.h"
+#include "core/round_shape.h"
 #include "core/rules.h"
 
 namespace tarnel {
@@ -157,7 +158,7 @@ int ExtremePos(const View& v, bool highest, Pick pick) {
 }  // namespace
 
 bool EndgameApplies(const TTableState& state) {
-  return state.HandSize == 6 && state.NextStock == kStockEmpty;
+  return state.HandSize == kEndgameShape.HandSize && state.NextStock == kStockEmpty;
 }
 
 EndgameHand EndgameHandOf(const TTableState& state, int seat) {

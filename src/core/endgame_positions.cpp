@@ -3,35 +3,33 @@
 #include <algorithm>
 
 #include "core/dealing.h"
+#include "core/round_shape.h"
 #include "core/rules.h"
 #include "core/turn_driver.h"
 
 namespace tarnel {
 
 TTableState RandomEndgameState(RandomSource& random, bool answering) {
-  TablePresenter quiet;
   for (;;) {
     TTableState s;
     RoundSetup setup;
-    setup.HandSize = 6;
-    StartRound(s, setup, random, quiet);
+    setup.HandSize = kEndgameShape.HandSize;
+    DealRound(s, setup, random);
     s.RoundPhase = kPhasePlaying;
     s.StockEmptySaid = true;
     while (s.NextStock != kStockEmpty || s.TurnState == kTurnTrickDone) {
       if (s.TurnState == kTurnTrickDone) {
-        CollectTrick(s, quiet);
+        CommitCollectTrick(s);
         continue;
       }
       std::vector<int> legal = LegalPositions(s, s.TurnState);
-      ApplyMove(s, s.TurnState, legal[random.Uniform(0, static_cast<int>(legal.size()) - 1)],
-                GameKind::Computer, quiet);
+      CommitMove(s, s.TurnState, legal[random.Uniform(0, static_cast<int>(legal.size()) - 1)]);
     }
     // Seat 1 must be the side to move: it leads, or seat 2 leads and seat 1 answers.
     if (answering != (s.Leader() == kSeatMe)) continue;
     if (answering) {
       std::vector<int> legal = LegalPositions(s, kSeatMe);
-      ApplyMove(s, kSeatMe, legal[random.Uniform(0, static_cast<int>(legal.size()) - 1)],
-                GameKind::Computer, quiet);
+      CommitMove(s, kSeatMe, legal[random.Uniform(0, static_cast<int>(legal.size()) - 1)]);
     }
     return s;
   }

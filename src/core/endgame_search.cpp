@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/round_shape.h"
 #include "core/rules.h"
 
 namespace tarnel {
@@ -71,7 +72,8 @@ int EndgameHand::Count() const {
 }
 
 int EndgameValue(const EndgameCounters& c) {
-  return (c.PointsS + std::max(0, c.TakenS - 18)) - (c.PointsO + std::max(0, c.TakenO - 18));
+  const int t = kEndgameShape.SurplusThreshold;
+  return (c.PointsS + std::max(0, c.TakenS - t)) - (c.PointsO + std::max(0, c.TakenO - t));
 }
 
 EndgameOutcome EndgameSearch(const EndgameHand& s, const EndgameHand& o, const EndgameCounters& c,

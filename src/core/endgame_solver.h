@@ -7,6 +7,7 @@
 
 #include "core/cards.h"
 #include "core/endgame_search.h"
+#include "core/round_shape.h"
 
 namespace tarnel {
 
@@ -31,7 +32,8 @@ struct SolverResult {
 // `threshold` is the surplus threshold of the round (18 with 6 cards a seat, 10 with 10): the
 // counters plus the cards still in play must add up to twice it, as in every real round.
 SolverResult SolveEndgame(const SolverHand& s, const SolverHand& o, const EndgameCounters& c,
-                          char trumpSuit, CardCode led, int threshold = 18);
+                          char trumpSuit, CardCode led,
+                          int threshold = kEndgameShape.SurplusThreshold);
 
 SolverHand ToSolverHand(const EndgameHand& hand);
 

@@ -1,7 +1,5 @@
 #include "core/random_source.h"
 
-#include <chrono>
-
 namespace tarnel {
 namespace {
 
@@ -42,11 +40,6 @@ int SeededRandom::Uniform(int lo, int hi) {
     v = Next();
   } while (v >= limit);
   return static_cast<int>(lo + static_cast<std::int64_t>(v % range));
-}
-
-std::unique_ptr<RandomSource> MakeClockRandom() {
-  auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-  return std::make_unique<SeededRandom>(static_cast<std::uint64_t>(now));
 }
 
 }  // namespace tarnel

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 
 namespace tarnel {
 
@@ -25,8 +24,5 @@ class SeededRandom : public RandomSource {
  private:
   std::uint64_t s_[4];
 };
-
-// The generator a real game uses: seeded from the clock when created.
-std::unique_ptr<RandomSource> MakeClockRandom();
 
 }  // namespace tarnel

@@ -2,26 +2,17 @@
 
 #include <algorithm>
 
+#include "core/round_shape.h"
+
 namespace tarnel {
 
 int CheckAnswer(const TTableState& state, int p) {
   if (p < 1 || p > kMaxHandPos) return kAnswerNoCard;
   const HandCards& hand = state.HandCard[kSeatMe];
-  CardCode card = hand[p];
-  if (!IsDeckCard(card)) return kAnswerNoCard;
-  if (card.Suit == state.LedSuit) return kAnswerOk;
-
+  if (!IsDeckCard(hand[p])) return kAnswerNoCard;
   int last = state.HandSize < 1 || state.HandSize > kMaxHandPos ? kMaxHandPos : state.HandSize;
-  bool holdsLed = false;
-  bool holdsTrump = false;
-  for (int i = 1; i <= last; ++i) {
-    if (!IsDeckCard(hand[i])) continue;
-    holdsLed |= hand[i].Suit == state.LedSuit;
-    holdsTrump |= hand[i].Suit == state.TrumpSuit;
-  }
-  if (holdsLed) return kAnswerMustFollow;
-  if (holdsTrump && card.Suit != state.TrumpSuit) return kAnswerMustTrump;
-  return kAnswerOk;
+  return AnswerRule(std::span<const CardCode>(hand.data() + 1, last), hand[p], state.LedSuit,
+                    state.TrumpSuit);
 }
 
 int TrickWinner(CardCode card1, std::uint8_t rank1, CardCode card2, std::uint8_t rank2,
@@ -48,7 +39,7 @@ int TrickValue(CardCode card1, CardCode card2, char trumpSuit) {
   return CardPoints(card1, trumpSuit) + CardPoints(card2, trumpSuit);
 }
 
-int ResolveTrick(TTableState& state, TablePresenter& presenter) {
+int ResolveTrick(TTableState& state) {
   CardCode card1 = state.TableCard[1];
   CardCode card2 = state.TableCard[2];
   int leader = state.Leader();
@@ -58,7 +49,6 @@ int ResolveTrick(TTableState& state, TablePresenter& presenter) {
   state.ToMove = winner == kSeatCo ? "co" : "me";
   state.TrickPoints[winner] += TrickValue(card1, card2, state.TrumpSuit);
   state.CardsTaken[winner] = static_cast<std::uint8_t>(state.CardsTaken[winner] + 2);
-  presenter.RedrawScorePanels(ScorePanelView::TrickCounts, winner);
   return winner;
 }
 
@@ -71,10 +61,12 @@ void MarkAccountedSuitsVoid(TTableState& state) {
   }
 }
 
-bool CollectTrick(TTableState& state, TablePresenter& presenter) {
-  int winner = state.Leader();
-  presenter.FlyTrickToWinner(winner);
-  state.TurnState = winner == kSeatCo ? kTurnSeat1 : kTurnSeat2;
+CollectedTrick CommitCollectTrick(TTableState& state) {
+  CollectedTrick t;
+  t.Winner = state.Leader();
+  t.Card1 = state.TableCard[kSeatCo];
+  t.Card2 = state.TableCard[kSeatMe];
+  state.TurnState = t.Winner == kSeatCo ? kTurnSeat1 : kTurnSeat2;
 
   // Seat 2's card first, then seat 1's; a damaged state must not write past the record.
   for (int seat : {kSeatMe, kSeatCo}) {
@@ -92,11 +84,12 @@ bool CollectTrick(TTableState& state, TablePresenter& presenter) {
 
   MarkAccountedSuitsVoid(state);
 
-  if (state.HandSize == 6 && state.CardCount[kSeatCo] == 0 && state.CardCount[kSeatMe] == 0 &&
+  RoundShape shape = RoundShape::Of(state.HandSize);
+  if (shape.Refills && state.CardCount[kSeatCo] == 0 && state.CardCount[kSeatMe] == 0 &&
       state.NextStock <= 36) {
-    int other = winner == kSeatCo ? kSeatMe : kSeatCo;
-    for (int i = 1; i <= 6 && state.NextStock <= 36; ++i) {
-      for (int seat : {winner, other}) {
+    int other = t.Winner == kSeatCo ? kSeatMe : kSeatCo;
+    for (int i = 1; i <= shape.HandSize && state.NextStock <= 36; ++i) {
+      for (int seat : {t.Winner, other}) {
         if (state.NextStock > 36) break;
         int from = state.NextStock;
         state.HandCard[seat][i] = state.DeckCard[from];
@@ -104,40 +97,60 @@ bool CollectTrick(TTableState& state, TablePresenter& presenter) {
         state.HandMark[seat][i] = state.DeckMark[from];
         state.CardCount[seat] = static_cast<std::uint8_t>(state.CardCount[seat] + 1);
         ++state.NextStock;
-        presenter.DrawFromStock(seat, i, state.DeckCard[from]);
+        if (t.DrawCount < static_cast<int>(t.Draws.size()))
+          t.Draws[t.DrawCount++] = {seat, i, state.DeckCard[from]};
       }
     }
-    presenter.RedrawStock();
-    for (int seat : {kSeatCo, kSeatMe}) {
-      SortHand(state, seat);
-      presenter.RepaintHand(seat);
-    }
+    for (int seat : {kSeatCo, kSeatMe}) SortHand(state, seat);
   }
 
   if (state.NextStock == kStockEmpty && !state.StockEmptySaid) {
-    presenter.PlayCue(cue::kStockEmpty, true);
+    t.StockEmptyCue = true;
     state.StockEmptySaid = true;
   }
 
   if (state.CardCount[kSeatCo] == 0 && state.CardCount[kSeatMe] == 0) {
     state.TurnState = kTurnRoundDone;
-    return true;
+    t.RoundOver = true;
   }
-  return false;
+  return t;
 }
 
-bool IsLegal(std::span<const CardCode> cards, CardCode tried, CardCode led, char trumpSuit) {
-  if (led == EmptyCard || tried.Suit == led.Suit) return true;
+void PresentCollectedTrick(const CollectedTrick& t, TablePresenter& presenter) {
+  presenter.FlyTrickToWinner(t.Winner, t.Card1, t.Card2);
+  if (t.DrawCount > 0) {
+    for (int k = 0; k < t.DrawCount; ++k)
+      presenter.DrawFromStock(t.Draws[k].Seat, t.Draws[k].Pos, t.Draws[k].Card);
+    presenter.RedrawStock();
+    presenter.RepaintHand(kSeatCo);
+    presenter.RepaintHand(kSeatMe);
+  }
+  if (t.StockEmptyCue) presenter.PlayCue(cue::kStockEmpty, true);
+}
+
+bool CollectTrick(TTableState& state, TablePresenter& presenter) {
+  CollectedTrick t = CommitCollectTrick(state);
+  PresentCollectedTrick(t, presenter);
+  return t.RoundOver;
+}
+
+int AnswerRule(std::span<const CardCode> cards, CardCode tried, char ledSuit, char trumpSuit) {
+  if (ledSuit == kNoSuit || tried.Suit == ledSuit) return kAnswerOk;
   bool holdsLed = false;
   bool holdsTrump = false;
   for (CardCode c : cards) {
     if (!IsDeckCard(c)) continue;
-    holdsLed |= c.Suit == led.Suit;
+    holdsLed |= c.Suit == ledSuit;
     holdsTrump |= c.Suit == trumpSuit;
   }
-  if (holdsLed) return false;
-  if (holdsTrump && tried.Suit != trumpSuit) return false;
-  return true;
+  if (holdsLed) return kAnswerMustFollow;
+  if (holdsTrump && tried.Suit != trumpSuit) return kAnswerMustTrump;
+  return kAnswerOk;
+}
+
+bool IsLegal(std::span<const CardCode> cards, CardCode tried, CardCode led, char trumpSuit) {
+  char ledSuit = led == EmptyCard ? kNoSuit : led.Suit;
+  return AnswerRule(cards, tried, ledSuit, trumpSuit) == kAnswerOk;
 }
 
 bool IsLegal(const HandCards& hand, CardCode tried, CardCode led, char trumpSuit) {

@@ -1,6 +1,7 @@
 // The rules of play: legal answers, trick winner and value, the end of a trick and the refill.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -31,20 +32,44 @@ int TrickWinner(const TTableState& state);
 // Card points of the two cards (0..21).
 int TrickValue(CardCode card1, CardCode card2, char trumpSuit);
 
-// Applies the end of a trick: OppVoid, the lead, points and cards taken, the score panels.
-// Returns the winning seat.
-int ResolveTrick(TTableState& state, TablePresenter& presenter);
+// Applies the end of a trick to the state: OppVoid, the lead, points and cards taken. Returns the
+// winning seat.
+int ResolveTrick(TTableState& state);
 
 // Adds to OppVoid every suit whose nine cards are all in seat 1's hand or collected: seat 2
 // cannot hold any of it.
 void MarkAccountedSuitsVoid(TTableState& state);
 
-// Clears the table after "OK", records the seen cards, refills from the stock and detects the end
-// of the round (TurnState 4). Returns true when the round is over.
-bool CollectTrick(TTableState& state, TablePresenter& presenter);
+// What collecting a trick did, for showing it afterwards.
+struct CollectedTrick {
+  int Winner = 0;
+  CardCode Card1 = EmptyCard;  // seat 1's card of the trick
+  CardCode Card2 = EmptyCard;  // seat 2's
+  struct Draw {
+    int Seat = 0;
+    int Pos = 0;  // the place it was dealt to, before the hand was sorted
+    CardCode Card = EmptyCard;
+  };
+  std::array<Draw, 12> Draws{};
+  int DrawCount = 0;
+  bool StockEmptyCue = false;  // the stock ran out for the first time in this program run
+  bool RoundOver = false;      // both hands are empty: TurnState 4
+};
 
-// The rule shared by the rules and the computer player: may `tried` be played from `hand` on
-// `led` (EmptyCard when leading)? Follow suit, else trump when holding one.
+// Clears the table after "OK", records the seen cards, refills from the stock and detects the
+// end of the round (TurnState 4). The state only; CollectTrick below also shows it.
+CollectedTrick CommitCollectTrick(TTableState& state);
+// The same, then the trick's flight, the draws, the stock, both hands and the cue "WKoloNo".
+// Returns true when the round is over.
+bool CollectTrick(TTableState& state, TablePresenter& presenter);
+void PresentCollectedTrick(const CollectedTrick& trick, TablePresenter& presenter);
+
+// The one rule of answering, over the cards a seat holds (empty places are EmptyCard): kAnswerOk,
+// kAnswerMustFollow or kAnswerMustTrump for `tried` on a trick led in `ledSuit` (kNoSuit while
+// nobody has led: anything may be led).
+int AnswerRule(std::span<const CardCode> cards, CardCode tried, char ledSuit, char trumpSuit);
+
+// May `tried` be played from `hand` on `led` (EmptyCard when leading)? AnswerRule is kAnswerOk.
 bool IsLegal(const HandCards& hand, CardCode tried, CardCode led, char trumpSuit);
 // The same over any run of cards (empty places are EmptyCard), for the searches' small hands.
 bool IsLegal(std::span<const CardCode> cards, CardCode tried, CardCode led, char trumpSuit);

@@ -6,9 +6,11 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "core/round_shape.h"
+
 namespace tarnel {
 
-int SurplusThreshold(int handSize) { return handSize == 10 ? 10 : 18; }
+int SurplusThreshold(int handSize) { return RoundShape::Of(handSize).SurplusThreshold; }
 
 void CountRoundScores(TTableState& state) {
   int threshold = SurplusThreshold(state.HandSize);
@@ -19,56 +21,46 @@ void CountRoundScores(TTableState& state) {
   }
 }
 
-void AnnounceRoundScore(TTableState& state, GameKind kind, TablePresenter& presenter,
-                        PeerPort* peer) {
+void AnnounceRoundScore(TTableState& state, const HandOver& rules, TablePresenter& presenter) {
+  bool gameOver = state.GameTotal[kSeatCo] >= kGameTarget || state.GameTotal[kSeatMe] >= kGameTarget;
+  if (gameOver) state.TargetReached = true;
+  state.TurnState = gameOver ? kTurnGameDone : kTurnNextRound;
+
+  bool wonLastTrick = state.Leader() == kSeatMe;
+  bool enabled = false;
+  switch (rules.AfterRound) {
+    case RoundEndButton::Enabled: enabled = true; break;
+    case RoundEndButton::OnlyWhenGameOverAndLastTrickWon: enabled = gameOver && wonLastTrick; break;
+    case RoundEndButton::Disabled: enabled = false; break;
+  }
+
+  presenter.SetHelpContext(10);
   if (state.RoundScore[kSeatCo] > state.RoundScore[kSeatMe])
     presenter.PlayCue(cue::kRoundLost, false);
   else if (state.RoundScore[kSeatCo] < state.RoundScore[kSeatMe])
     presenter.PlayCue(cue::kRoundWon, false);
   presenter.RedrawScorePanels(ScorePanelView::RoundResult, state.Leader());
-
-  bool gameOver = state.GameTotal[kSeatCo] >= kGameTarget || state.GameTotal[kSeatMe] >= kGameTarget;
-  Button7Caption caption = gameOver ? Button7Caption::ToSumUpOfGame : Button7Caption::NextRound;
-  if (gameOver) state.TargetReached = true;
-  state.TurnState = gameOver ? kTurnGameDone : kTurnNextRound;
-
-  bool wonLastTrick = state.ToMove == "me";
-  bool enabled = false;
-  switch (kind) {
-    case GameKind::Computer:
-    case GameKind::TournamentFirstSeat:
-      enabled = true;
-      break;
-    case GameKind::NetworkServer:
-      enabled = true;
-      if (gameOver && wonLastTrick && peer) peer->Send("o");
-      break;
-    case GameKind::NetworkClient:
-      enabled = gameOver && wonLastTrick;
-      break;
-    case GameKind::TournamentSecondSeat:
-      enabled = false;
-      break;
-  }
-  presenter.SetButton7(caption, enabled);
+  presenter.SetButton7(gameOver ? Button7Caption::ToSumUpOfGame : Button7Caption::NextRound,
+                       enabled);
 }
 
-void ScoreRound(TTableState& state, GameKind kind, TablePresenter& presenter, PeerPort* peer) {
+void ScoreRound(TTableState& state, const HandOver& rules, TablePresenter& presenter) {
   CountRoundScores(state);
-  AnnounceRoundScore(state, kind, presenter, peer);
+  AnnounceRoundScore(state, rules, presenter);
 }
 
-void SumUpGame(TTableState& state, GameKind kind, const CountContext& context,
+void SumUpGame(TTableState& state, const HandOver& rules, const CountContext& context,
                TablePresenter& presenter) {
   state.TargetReached = true;
   state.GameScore = 10 * (state.GameTotal[kSeatMe] - state.GameTotal[kSeatCo]);
-  presenter.RedrawScorePanels(ScorePanelView::GameResult, state.Leader());
-  presenter.PlayCue(state.GameScore > 0 ? cue::kGameWon : cue::kGameLost, false);
   state.GameOver = true;
   state.GeneralScore = state.InitialScore + state.GameScore;
-  if (!IsTournament(kind)) presenter.ShowScoreDialog(FillCount(state, context));
+
+  presenter.RedrawScorePanels(ScorePanelView::GameResult, state.Leader());
+  presenter.PlayCue(state.GameScore > 0 ? cue::kGameWon : cue::kGameLost, false);
   presenter.EnableButton7(false);
   presenter.EnableButton8(true);
+  if (rules.ShowsScoreDialog) presenter.ShowScoreDialog(FillCount(state, context));
 }
 
 namespace {

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "core/game_kind.h"
 #include "core/presenter.h"
 #include "core/table_state.h"
 
@@ -38,18 +39,17 @@ int SurplusThreshold(int handSize);
 // game totals.
 void CountRoundScores(TTableState& state);
 
-// The rest, which a network server (or a tournament's first seat) whose opponent won the last
-// trick defers to its own "OK": cue, panels, the next TurnState (5 game over, 6 next round),
-// the round button and, on a server that won the last trick, "o" to the client.
-void AnnounceRoundScore(TTableState& state, GameKind kind, TablePresenter& presenter,
-                        PeerPort* peer);
+// The rest of the round's end, which a machine that defers it runs at its own next press: the
+// next TurnState (5 game over, 6 next round) and TargetReached, then the cue, the panels and the
+// round button by the hand-over rules.
+void AnnounceRoundScore(TTableState& state, const HandOver& rules, TablePresenter& presenter);
 
 // Both halves at once.
-void ScoreRound(TTableState& state, GameKind kind, TablePresenter& presenter, PeerPort* peer);
+void ScoreRound(TTableState& state, const HandOver& rules, TablePresenter& presenter);
 
-// The game's result: GameScore = 10 x (seat 2 total - seat 1 total), GeneralScore, GameOver,
-// the score dialog (not in a tournament) and the buttons.
-void SumUpGame(TTableState& state, GameKind kind, const CountContext& context,
+// The game's result: GameScore = 10 x (seat 2 total - seat 1 total), GeneralScore, GameOver;
+// then the panels, the cue, the score dialog (where the rules show one) and the buttons.
+void SumUpGame(TTableState& state, const HandOver& rules, const CountContext& context,
                TablePresenter& presenter);
 
 // The rating after game n with result s, from the rating r before it and the player's stored

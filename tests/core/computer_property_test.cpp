@@ -4,6 +4,7 @@
 
 #include <set>
 
+#include "core/computer_seat.h"
 #include "core/rules.h"
 #include "core/turn_driver.h"
 #include "test_support.h"
@@ -11,20 +12,17 @@
 namespace tarnel {
 namespace {
 
-class TableWatcher : public TablePresenter {
- public:
-  CardCode Last = EmptyCard;
-  void ShowTableCard(int, int, CardCode card) override { Last = card; }
-};
-
 TEST(ComputerProperty, LegalCardsAndExactKnowledge) {
   for (std::uint64_t seed = 1; seed <= 150; ++seed) {
     SeededRandom random(seed);
     TTableState s;
-    TableWatcher watcher;
+    NullTablePresenter watcher;
+    watcher.KeepCalls = false;
     TurnDriver driver(s, watcher, random);
-    driver.HandSizeOption = seed % 3 == 0 ? 10 : 6;
-    driver.StartGame(PlayerStanding{});
+    ComputerSeat computer(random);
+    GameConfig config;
+    config.HandSize = seed % 3 == 0 ? 10 : 6;
+    driver.StartGame(computer, config, PlayerStanding{});
     std::vector<CardCode> collected;
     for (int step = 0; step < 5000 && s.TurnState != kTurnGameDone; ++step) {
       if (s.RoundPhase == kPhaseDealt) {
@@ -33,7 +31,7 @@ TEST(ComputerProperty, LegalCardsAndExactKnowledge) {
       } else if (s.TurnState == kTurnSeat1) {
         TTableState before = s;
         driver.Timer1Timer();
-        CardCode played = watcher.Last;
+        CardCode played = watcher.Played[kSeatCo];
         ASSERT_TRUE(IsLegal(before.HandCard[kSeatCo], played, CardToAnswer(before, kSeatCo),
                             before.TrumpSuit))
             << "seed " << seed;

@@ -57,7 +57,7 @@ TEST(FirstTurnState, AlternatesByGameAndRoundParity) {
       {GameKind::TournamentSecondSeat, 4, 1, kTurnSeat1},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(FirstTurnState(c.kind, c.gameNo, c.roundNo), c.turn) << c.gameNo << "/" << c.roundNo;
+    EXPECT_EQ(FirstTurnState(HandOverFor(c.kind).FirstMover, c.gameNo, c.roundNo), c.turn) << c.gameNo << "/" << c.roundNo;
 }
 
 TEST(StartRound, NewGameTakesTheStandingAndDealsBothHandSizes) {
@@ -109,20 +109,108 @@ TEST(StartRound, NewGameTakesTheStandingAndDealsBothHandSizes) {
   }
 }
 
-TEST(StartRound, TheOtherMachineStartsOnAClientAndAtTheSecondSeat) {
-  for (auto [kind, enabled] : {std::pair{GameKind::NetworkServer, true},
-                               {GameKind::NetworkClient, false},
-                               {GameKind::TournamentFirstSeat, true},
-                               {GameKind::TournamentSecondSeat, false}}) {
-    SeededRandom random(3);
+ReceivedRound RoundOf(const TTableState& dealt, int handSize, std::uint8_t senderTurn) {
+  ReceivedRound r;
+  r.DeckCard = dealt.DeckCard;
+  r.DeckRank = dealt.DeckRank;
+  r.DeckMark = dealt.DeckMark;
+  r.HandSize = handSize;
+  r.SenderTurnState = senderTurn;
+  return r;
+}
+
+TEST(StartReceivedRound, TheReceiverHoldsWhatTheSendersSeatOneHolds) {
+  for (int hand : {6, 10}) {
+    for (std::uint8_t senderTurn : {kTurnSeat1, kTurnSeat2}) {
+      SeededRandom random(hand * 7 + senderTurn);
+      TTableState server;
+      RecordingPresenter quiet;
+      RoundSetup setup;
+      setup.Kind = GameKind::NetworkServer;
+      setup.HandSize = hand;
+      StartRound(server, setup, random, quiet);
+
+      TTableState client;
+      client.RoundNo = 2;
+      RecordingPresenter presenter;
+      RoundSetup clientSetup;
+      clientSetup.Kind = GameKind::NetworkClient;
+      clientSetup.Continuation = true;
+      ReceivedRound round = RoundOf(server, hand, senderTurn);
+      ASSERT_TRUE(StartReceivedRound(client, clientSetup, round, presenter));
+      EXPECT_EQ(client.RoundNo, 3);
+      EXPECT_EQ(client.HandSize, hand);
+      EXPECT_EQ(client.TurnState, senderTurn == kTurnSeat1 ? kTurnSeat2 : kTurnSeat1);
+      EXPECT_EQ(client.ToMove, senderTurn == kTurnSeat1 ? "me" : "co");
+      EXPECT_EQ(client.TrumpSuit, server.TrumpSuit);
+      for (int p = 1; p <= hand; ++p) {
+        EXPECT_EQ(client.HandCard[kSeatMe][p], server.HandCard[kSeatCo][p]) << p;
+        EXPECT_EQ(client.HandRank[kSeatMe][p], server.HandRank[kSeatCo][p]) << p;
+        EXPECT_EQ(client.HandCard[kSeatCo][p], server.HandCard[kSeatMe][p]) << p;
+      }
+      EXPECT_EQ(client.DeckRank, server.DeckRank);
+      EXPECT_EQ(client.NextStock, server.NextStock);
+      EXPECT_EQ(CheckCardPlaces(client), "");
+      EXPECT_FALSE(presenter.Button7Enabled);  // only the server begins the round
+      EXPECT_EQ(presenter.LastCaption, Button7Caption::ToBeginOfRound);
+    }
+  }
+}
+
+TEST(StartReceivedRound, ADamagedRoundChangesNothing) {
+  SeededRandom random(4);
+  TTableState dealt;
+  Shuffle(dealt, random);
+  ReceivedRound good = RoundOf(dealt, 6, kTurnSeat1);
+  ReceivedRound repeated = good;
+  repeated.DeckCard[5] = repeated.DeckCard[9];
+  ReceivedRound foreign = good;
+  foreign.DeckCard[1] = EmptyCard;
+  ReceivedRound size = good;
+  size.HandSize = 8;
+  ReceivedRound turn = good;
+  turn.SenderTurnState = 7;
+  // Rank values follow from the cards, whatever the sender wrote.
+  ReceivedRound ranks = good;
+  ranks.DeckRank.fill(0);
+
+  for (const ReceivedRound* bad : {&repeated, &foreign, &size, &turn}) {
     TTableState s;
-    Shuffle(s, random);
+    s.RoundNo = 3;
+    RecordingPresenter presenter;
+    RoundSetup setup;
+    setup.Kind = GameKind::NetworkClient;
+    setup.Continuation = true;
+    EXPECT_FALSE(StartReceivedRound(s, setup, *bad, presenter));
+    EXPECT_EQ(s.RoundNo, 3);
+    EXPECT_TRUE(presenter.Calls.empty());
+  }
+  TTableState s;
+  RecordingPresenter presenter;
+  RoundSetup setup;
+  setup.Kind = GameKind::NetworkClient;
+  ASSERT_TRUE(StartReceivedRound(s, setup, ranks, presenter));
+  EXPECT_EQ(CheckCardPlaces(s), "");
+  for (int i = 1; i <= 36; ++i) EXPECT_EQ(s.DeckRank[i], RankValue(s.DeckCard[i], s.TrumpSuit));
+}
+
+TEST(StartReceivedRound, ATournamentSeatTakesItsHandAndFirstMoverByItsOwnRules) {
+  SeededRandom random(8);
+  TTableState dealt;
+  Shuffle(dealt, random);
+  for (auto [kind, ownFirst] : {std::pair{GameKind::TournamentFirstSeat, true},
+                                {GameKind::TournamentSecondSeat, false}}) {
+    ReceivedRound round = RoundOf(dealt, 10, 0);
+    round.OwnHandFirst = ownFirst;
+    TTableState s;
     RecordingPresenter presenter;
     RoundSetup setup;
     setup.Kind = kind;
-    StartRoundFromDeck(s, setup, presenter);
-    EXPECT_EQ(presenter.Button7Enabled, enabled);
-    EXPECT_EQ(CheckCardPlaces(s), "");
+    ASSERT_TRUE(StartReceivedRound(s, setup, round, presenter));
+    // Round 1: the first seat moves first, so its seat 2 leads; the second seat sees seat 1 lead.
+    EXPECT_EQ(s.TurnState, kind == GameKind::TournamentFirstSeat ? kTurnSeat2 : kTurnSeat1);
+    EXPECT_TRUE(HasCard(s.HandCard[kSeatMe], dealt.DeckCard[ownFirst ? 1 : 11]));
+    EXPECT_EQ(presenter.Button7Enabled, kind == GameKind::TournamentFirstSeat);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/dealing.h"
+#include "core/round_shape.h"
 #include "core/rules.h"
 #include "core/scoring.h"
 #include "core/turn_driver.h"
@@ -14,7 +15,8 @@ namespace {
 void PlayRandomRound(int handSize, std::uint64_t seed) {
   SeededRandom random(seed);
   TTableState s;
-  TablePresenter presenter;
+  NullTablePresenter presenter;
+  presenter.KeepCalls = false;
   RoundSetup setup;
   setup.HandSize = handSize;
   setup.Standing.GameNo = static_cast<int>(seed % 5) + 1;
@@ -22,7 +24,7 @@ void PlayRandomRound(int handSize, std::uint64_t seed) {
   ASSERT_EQ(CheckCardPlaces(s), "");
 
   int trumpPoints = 0;
-  for (int i = 1; i <= (handSize == 10 ? 20 : 36); ++i)
+  for (int i = 1; i <= RoundShape::Of(handSize).CardsInPlay(); ++i)
     trumpPoints += CardPoints(s.DeckCard[i], s.TrumpSuit);
 
   s.RoundPhase = kPhasePlaying;
@@ -37,7 +39,7 @@ void PlayRandomRound(int handSize, std::uint64_t seed) {
     if (seat == kSeatMe && s.Leader() == kSeatCo) {
       ASSERT_EQ(CheckAnswer(s, pos), kAnswerOk);
     }
-    ASSERT_TRUE(ApplyMove(s, seat, pos, GameKind::Computer, presenter));
+    ASSERT_TRUE(ApplyMove(s, seat, pos, HandOverFor(GameKind::Computer), presenter));
     if (s.TurnState != kTurnTrickDone) continue;
     ++tricks;
     over = CollectTrick(s, presenter);
@@ -48,7 +50,7 @@ void PlayRandomRound(int handSize, std::uint64_t seed) {
   EXPECT_EQ(tricks, handSize == 10 ? 10 : 18);
   EXPECT_EQ(s.NextStock, handSize == 10 ? 21 : kStockEmpty);
 
-  ScoreRound(s, GameKind::Computer, presenter, nullptr);
+  ScoreRound(s, HandOverFor(GameKind::Computer), presenter);
   int threshold = SurplusThreshold(handSize);
   int surplus = std::max(0, s.CardsTaken[1] - threshold) + std::max(0, s.CardsTaken[2] - threshold);
   EXPECT_EQ(s.RoundScore[1] + s.RoundScore[2], trumpPoints + surplus) << "seed " << seed;

@@ -72,11 +72,11 @@ TEST(ResolveTrick, TrumpingALeadMarksTheSuitVoidAndScores) {
   SetHand(s, kSeatCo, {"7к", "8б"});
   SetHand(s, kSeatMe, {"Тб", "6ч"});
   RecordingPresenter presenter;
-  ASSERT_TRUE(ApplyMove(s, kSeatCo, 1, GameKind::Computer, presenter));
+  ASSERT_TRUE(ApplyMove(s, kSeatCo, 1, HandOverFor(GameKind::Computer), presenter));
   EXPECT_EQ(s.TurnState, kTurnSeat2);
   EXPECT_EQ(s.LedSuit, Suit("к"));
   EXPECT_EQ(CheckAnswer(s, PosOfCard(s.HandCard[kSeatMe], C("Тб"))), kAnswerMustTrump);
-  ASSERT_TRUE(ApplyMove(s, kSeatMe, PosOfCard(s.HandCard[kSeatMe], C("6ч")), GameKind::Computer,
+  ASSERT_TRUE(ApplyMove(s, kSeatMe, PosOfCard(s.HandCard[kSeatMe], C("6ч")), HandOverFor(GameKind::Computer),
                         presenter));
   EXPECT_EQ(s.TurnState, kTurnTrickDone);
   EXPECT_EQ(s.ToMove, "me");
@@ -93,7 +93,7 @@ TEST(ResolveTrick, SeatTwoLeadingNeverMarksAVoid) {
   s.TableCard = {EmptyCard, C("Кб"), C("Дп")};
   s.TableRank = {0, RankValue(C("Кб"), s.TrumpSuit), RankValue(C("Дп"), s.TrumpSuit)};
   RecordingPresenter presenter;
-  EXPECT_EQ(ResolveTrick(s, presenter), kSeatCo);
+  EXPECT_EQ(ResolveTrick(s), kSeatCo);
   EXPECT_TRUE(s.OppVoid.none());
   EXPECT_EQ(s.TrickPoints[kSeatCo], 3);
 }
@@ -197,7 +197,7 @@ TEST(ApplyMove, RejectsBadSeatsPositionsAndEmptyPlaces) {
   RecordingPresenter presenter;
   TTableState before = s;
   for (auto [seat, pos] : {std::pair{0, 1}, {3, 1}, {1, 0}, {1, 2}, {1, 11}, {1, -1}}) {
-    EXPECT_FALSE(ApplyMove(s, seat, pos, GameKind::Computer, presenter)) << seat << "," << pos;
+    EXPECT_FALSE(ApplyMove(s, seat, pos, HandOverFor(GameKind::Computer), presenter)) << seat << "," << pos;
   }
   EXPECT_EQ(s.HandCard[kSeatCo], before.HandCard[kSeatCo]);
   EXPECT_TRUE(presenter.Cues.empty());
@@ -211,7 +211,7 @@ TEST(ApplyMove, TrumpJackAndTenHaveTheirOwnCues) {
     s.TrumpSuit = Suit("п");
     SetHand(s, kSeatCo, {card});
     presenter.Cues.clear();
-    ApplyMove(s, kSeatCo, 1, GameKind::Computer, presenter);
+    ApplyMove(s, kSeatCo, 1, HandOverFor(GameKind::Computer), presenter);
     EXPECT_EQ(presenter.Cues, std::vector<std::string>{cueName}) << card;
   }
 }

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/cards.h"
-#include "core/presenter.h"
+#include "core/null_presenter.h"
 #include "core/table_state.h"
 
 namespace tarnel::test {
@@ -40,30 +40,6 @@ inline std::vector<std::string> HandCodes(const TTableState& s, int seat, int up
   return out;
 }
 
-class RecordingPresenter : public TablePresenter {
- public:
-  std::vector<std::string> Cues;
-  std::vector<std::pair<int, CardCode>> Draws;  // seat, card
-  Button7Caption LastCaption = Button7Caption::Ok;
-  bool Button7Enabled = false;
-  bool Button8Enabled = false;
-  int ScoreDialogs = 0;
-
-  void PlayCue(std::string_view name, bool) override { Cues.emplace_back(name); }
-  void DrawFromStock(int seat, int, CardCode card) override { Draws.emplace_back(seat, card); }
-  void SetButton7(Button7Caption caption, bool enabled) override {
-    LastCaption = caption;
-    Button7Enabled = enabled;
-  }
-  void EnableButton7(bool enabled) override { Button7Enabled = enabled; }
-  void EnableButton8(bool enabled) override { Button8Enabled = enabled; }
-  void ShowScoreDialog(const TCount&) override { ++ScoreDialogs; }
-};
-
-class RecordingPeer : public PeerPort {
- public:
-  std::vector<std::string> Sent;
-  void Send(std::string_view text) override { Sent.emplace_back(text); }
-};
+using RecordingPresenter = NullTablePresenter;
 
 }  // namespace tarnel::test

@@ -5,9 +5,13 @@
 #include <ostream>
 
 #include "command.h"
+#include "core/computer_seat.h"
 #include "core/cp1251.h"
+#include "core/null_presenter.h"
+#include "core/round_shape.h"
 #include "core/rules.h"
 #include "core/turn_driver.h"
+#include "platform/clock_random.h"
 
 namespace tarnel::lab {
 namespace {
@@ -25,7 +29,7 @@ std::string HandText(const TTableState& s, int seat) {
 
 // Points of the trumps dealt into the hands (all 30 with 6 cards a seat).
 int TrumpPointsInPlay(const TTableState& s) {
-  int last = s.HandSize == 10 ? 20 : 36;
+  int last = RoundShape::Of(s.HandSize).CardsInPlay();
   int points = 0;
   for (int i = 1; i <= last; ++i) points += CardPoints(s.DeckCard[i], s.TrumpSuit);
   return points;
@@ -39,13 +43,6 @@ TTableState MirrorForSeat2(const TTableState& s, const std::bitset<256>& seat1Vo
   MarkAccountedSuitsVoid(m);
   return m;
 }
-
-// Watches what the driver shows: the card each seat put on the table.
-class Recorder : public TablePresenter {
- public:
-  CardCode Played[3] = {EmptyCard, EmptyCard, EmptyCard};
-  void ShowTableCard(int seat, int, CardCode card) override { Played[seat] = card; }
-};
 
 struct Totals {
   long long Games = 0, Rounds = 0, Seat1 = 0, Seat2 = 0;
@@ -63,13 +60,17 @@ struct Options {
 std::string PlayGame(int gameIndex, const Options& opt, RandomSource& random, std::ostream& out,
                      Totals& totals) {
   TTableState s;
-  Recorder presenter;
+  // Watches what the driver shows: the card each seat put on the table.
+  NullTablePresenter presenter;
+  presenter.KeepCalls = false;
   TurnDriver driver(s, presenter, random);
-  driver.HandSizeOption = opt.Hand;
+  ComputerSeat computer(random);
+  GameConfig config;
+  config.HandSize = opt.Hand;
   PlayerStanding standing;
   standing.GameNo = gameIndex;
   standing.PrevGames = std::to_string(gameIndex - 1);
-  driver.StartGame(standing);
+  driver.StartGame(computer, config, standing);
   if (opt.Trace) out << "game " << gameIndex << "\n";
 
   int tricks = 0;
@@ -137,7 +138,7 @@ std::string PlayGame(int gameIndex, const Options& opt, RandomSource& random, st
         // What seat 1 has seen is exactly what was collected.
         if (s.SeenCount != 1 + 2 * tricks) return "SeenCount does not match the tricks";
         if (s.TurnState == kTurnGameDone || s.TurnState == kTurnNextRound) {
-          if (tricks != (s.HandSize == 10 ? 10 : 18)) return "wrong number of tricks";
+          if (tricks != RoundShape::Of(s.HandSize).Tricks) return "wrong number of tricks";
           int threshold = SurplusThreshold(s.HandSize);
           int surplus = std::max(0, s.CardsTaken[1] - threshold) +
                         std::max(0, s.CardsTaken[2] - threshold);

@@ -2,6 +2,8 @@
 
 #include <ctime>
 
+#include "platform/clock_random.h"
+
 namespace tarnel {
 
 std::string PictureHost::Word(int row) const {
