@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "core/cp1251.h"
+#include "core/round_shape.h"
 #include "core/rules.h"
 
 namespace tarnel::lab {
@@ -90,8 +91,18 @@ TTableState Build(const std::map<std::string, std::string>& fields) {
   s.TrumpSuit = ParseSuitChar("trump", need("trump"));
   s.HandSize = ParseInt("handsize", get("handsize", "6"), 6, 10);
   if (s.HandSize != 6 && s.HandSize != 10) throw Fail{"handsize", "must be 6 or 10"};
-  int nextStock = ParseInt("nextstock", get("nextstock", s.HandSize == 10 ? "21" : "37"), 1, 37);
-  if (s.HandSize == 10 ? nextStock != 21 : (nextStock != 13 && nextStock != 25 && nextStock != 37))
+  RoundShape shape = RoundShape::Of(s.HandSize);
+  // Between deals the stock stands at the first card after the deal or after a refill.
+  auto stockAfterADeal = [&](int n) {
+    if (!shape.Refills) return n == shape.FirstStockCard;
+    return n >= shape.FirstStockCard && n <= kStockEmpty &&
+           (n - shape.FirstStockCard) % (2 * shape.HandSize) == 0;
+  };
+  int nextStock = ParseInt("nextstock",
+                           get("nextstock", std::to_string(shape.Refills ? kStockEmpty
+                                                                         : shape.FirstStockCard)),
+                           1, 37);
+  if (!stockAfterADeal(nextStock))
     throw Fail{"nextstock", "cannot be " + std::to_string(nextStock) + " with this hand size"};
   s.NextStock = static_cast<std::uint8_t>(nextStock);
   std::string toMove = need("tomove");
@@ -126,8 +137,8 @@ TTableState Build(const std::map<std::string, std::string>& fields) {
   std::vector<CardCode> hand2 = ParseCards("hand2", get("hand2", ""));
   claim("hand2", hand2);
 
-  int dealt = s.HandSize == 10 ? 20 : nextStock - 1;  // cards that left the stock
-  bool endgame = s.HandSize == 6 && nextStock == kStockEmpty;
+  int dealt = shape.Refills ? nextStock - 1 : shape.CardsInPlay();  // cards that left the stock
+  bool endgame = s.HandSize == kEndgameShape.HandSize && nextStock == kStockEmpty;
   if (endgame && !hasHand2) {
     // Once the stock is empty seat 2 holds exactly what seat 1 neither holds nor has seen.
     for (int n = 1; n <= 36; ++n)
