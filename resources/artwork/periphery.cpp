@@ -225,9 +225,37 @@ QImage NewMark() {
   return img;
 }
 
+// A side panel of the main menu (100 x 200): a lamp bar on top, a framed column with two suits
+// and a fanned pair of cards below; the lamps are drawn over it by the menu.
+QImage SidePanel(int suitA, int suitB) {
+  QImage img = NewImage(100, 200);
+  QPainter p(&img);
+  SetupPainter(p);
+  const QRectF bar(6, 6, 88, 44);
+  p.setPen(QPen(QColor(90, 50, 10), 1.5));
+  p.setBrush(Vertical(bar, QColor(120, 70, 25), QColor(60, 30, 8)));
+  p.drawRoundedRect(bar, 12, 12);
+  const QRectF column(14, 56, 72, 138);
+  p.setBrush(Vertical(column, QColor(255, 236, 180), QColor(215, 175, 95)));
+  p.setPen(QPen(QColor(120, 70, 20), 2));
+  p.drawRoundedRect(column, 8, 8);
+  p.setPen(QPen(QColor(160, 110, 40), 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawRoundedRect(column.adjusted(5, 5, -5, -5), 5, 5);
+  for (int i = 0; i < 2; ++i) {
+    const int suit = i == 0 ? suitA : suitB;
+    p.setPen(QPen(SuitColour(suit).darker(150), 1));
+    p.setBrush(SuitColour(suit));
+    p.drawPath(SuitPath(suit, QRectF(32, 72 + i * 62, 36, 40)));
+  }
+  return img;
+}
+
 }  // namespace
 
 void AddPeriphery(Sink& sink) {
+  sink.Png("PngMenu1", SidePanel(kHearts, kClubs));
+  sink.Png("PngMenu2", SidePanel(kDiamonds, kSpades));
   // Side-panel lamps of the main menu (one 20 x 30 image per state: off, red, green, yellow).
   sink.Png("MenuLamps", Strip({Lamp(QColor(200, 40, 40), false), Lamp(QColor(230, 30, 30), true),
                                Lamp(QColor(40, 210, 70), true), Lamp(QColor(250, 210, 30), true)}));

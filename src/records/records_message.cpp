@@ -1,5 +1,7 @@
 #include "records/records_message.h"
 
+#include "ui/words/word_rows.h"
+
 namespace tarnel {
 namespace {
 
@@ -15,26 +17,22 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
 }  // namespace
 
 std::string MessageText(const RecordsMessage& message, const WordLookup& words) {
-  auto word = [&](int row, std::string_view english) {
-    return words ? words(row, english) : std::string(english);
-  };
   std::string text;
   switch (message.Kind) {
     case RecordsMessageKind::FileMissing:
-      text = word(kRowCantFindFile, kTextCantFindFile) + " \"" + message.Path + "\"!";
+      text = words(rows::kCantFindFile) + " \"" + message.Path + "\"!";
       break;
     case RecordsMessageKind::IncorrectFile:
-      text = word(kNoWordRow, kTextIncorrectFile) + " \"" + message.Path + "\"!";
+      text = words(rows::kIncorrectFile) + " \"" + message.Path + "\"!";
       break;
     case RecordsMessageKind::IncorrectAttributes:
-      text = word(kRowTheFile, kTextTheFile) + message.Path;
-      text += word(kRowHasIncorrectAttributes, kTextHasIncorrectAttributes);
+      text = words(rows::kTheFile) + message.Path + words(rows::kHasIncorrectAttributes);
       break;
     case RecordsMessageKind::DiskWriteError:
-      text = word(kNoWordRow, kTextDiskWriteError);
+      text = words(rows::kDiskWriteError);
       break;
     case RecordsMessageKind::HistoryNotSaved:
-      text = word(kNoWordRow, kTextCantSaveHistory);
+      text = words(rows::kCantSaveHistory);
       break;
   }
   // The phrases mark a line break with the two characters \n\r, written out or as bytes.

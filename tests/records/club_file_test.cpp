@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/words/word_rows.h"
+#include "ui/words/word_table.h"
+
 #include <cstdlib>
 
 #include "core/cp1251.h"
@@ -10,6 +13,8 @@
 
 namespace tarnel {
 namespace {
+
+std::string English(int row) { return std::string(Word(row, kEnglish)); }
 
 using testing::FaultyFileSystem;
 using testing::ReadBytes;
@@ -259,14 +264,14 @@ class ClubFileOnDisk : public ::testing::Test {
 TEST_F(ClubFileOnDisk, VerifyReportsMissingAndIncorrectFiles) {
   RecordsResult missing = VerifyClubFile(fs, path, state);
   EXPECT_FALSE(missing.Ok);
-  EXPECT_EQ(MessageText(*missing.Message), "Can`t find the file \"" + path.string() + "\"!");
+  EXPECT_EQ(MessageText(*missing.Message, English), "Can`t find the file \"" + path.string() + "\"!");
 
   std::string bytes = NewClubFile("LOC");
   bytes[bytes.find("Barbara")] = 'b';  // edited by hand
   WriteBytes(path, bytes);
   RecordsResult edited = VerifyClubFile(fs, path, state);
   EXPECT_FALSE(edited.Ok);
-  EXPECT_EQ(MessageText(*edited.Message), "The incorrect file \"" + path.string() + "\"!");
+  EXPECT_EQ(MessageText(*edited.Message, English), "The incorrect file \"" + path.string() + "\"!");
 
   WriteBytes(path, NewClubFile("ABC"));
   RecordsResult ok = VerifyClubFile(fs, path, state);
@@ -299,7 +304,7 @@ TEST_F(ClubFileOnDisk, ReadOnlyClubWarnsAtStartAndLaterWritesFail) {
   RecordsResult clb = VerifyClubFile(fs, path, state);
   EXPECT_TRUE(clb.Ok);
   ASSERT_TRUE(clb.Message.has_value());
-  EXPECT_EQ(MessageText(*clb.Message),
+  EXPECT_EQ(MessageText(*clb.Message, English),
             "The file \"" + path.string() +
                 "\" has incorrect attributes!\nThe work of the program will be incorrect!");
   EXPECT_TRUE(state.ClubReadOnly);
@@ -311,7 +316,7 @@ TEST_F(ClubFileOnDisk, ReadOnlyClubWarnsAtStartAndLaterWritesFail) {
   std::string before = ReadBytes(path);
   RecordsResult write = RemoveMember(fs, path, 1, state);
   EXPECT_FALSE(write.Ok);
-  EXPECT_EQ(MessageText(*write.Message), "Error of disk writing!");
+  EXPECT_EQ(MessageText(*write.Message, English), "Error of disk writing!");
   EXPECT_EQ(ReadBytes(path), before);
 }
 
@@ -480,20 +485,17 @@ TEST(ClubMemberList, WideCaptionsLoseNameCharactersFromTheEnd) {
   EXPECT_EQ(MemberCaption(longName, ClubDisplay::Score, TenPerChar, 10), "A..." + rest);
 }
 
-TEST(RecordsMessages, WordsComeFromTheCallersTable) {
-  RecordsMessage message{RecordsMessageKind::IncorrectAttributes, "/x/Tarnel.clb"};
-  std::vector<int> rows;
-  auto words = [&](int row, std::string_view english) {
-    rows.push_back(row);
-    return row == kRowTheFile ? std::string("Файл \"") : std::string(english);
-  };
-  EXPECT_EQ(MessageText(message, words),
-            "Файл \"/x/Tarnel.clb\" has incorrect attributes!\nThe work of the program will be "
+TEST(RecordsMessages, WordsComeFromTheCallersTableInItsLanguage) {
+  const RecordsMessage message{RecordsMessageKind::IncorrectAttributes, "/x/Tarnel.clb"};
+  EXPECT_EQ(MessageText(message, English),
+            "The file \"/x/Tarnel.clb\" has incorrect attributes!\nThe work of the program will be "
             "incorrect!");
-  EXPECT_EQ(rows, (std::vector<int>{kRowTheFile, kRowHasIncorrectAttributes}));  // in reading order
-  EXPECT_EQ(MessageText({RecordsMessageKind::FileMissing, "a"}, words),
-            "Can`t find the file \"a\"!");
-  EXPECT_EQ(MessageText({RecordsMessageKind::HistoryNotSaved, ""}), "Cann`t save history!");
+  const WordLookup russian = [](int row) { return std::string(Word(row, kRussian)); };
+  const std::string missing = MessageText({RecordsMessageKind::FileMissing, "a"}, russian);
+  EXPECT_EQ(missing, std::string(Word(rows::kCantFindFile, kRussian)) + " \"a\"!");
+  EXPECT_NE(missing.find("\xD0"), std::string::npos);  // Cyrillic letters, not the English text
+  EXPECT_EQ(MessageText({RecordsMessageKind::HistoryNotSaved, ""}, English), "Cann`t save history!");
+  EXPECT_EQ(MessageText({RecordsMessageKind::DiskWriteError, ""}, English), "Error of disk writing!");
 }
 
 }  // namespace

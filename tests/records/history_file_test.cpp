@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/words/word_rows.h"
+#include "ui/words/word_table.h"
+
 #include "core/cp1251.h"
 #include "records/fixed_text.h"
 #include "records_test_support.h"
 
 namespace tarnel {
 namespace {
+
+std::string English(int row) { return std::string(Word(row, kEnglish)); }
 
 using testing::FaultyFileSystem;
 using testing::ReadBytes;
@@ -189,7 +194,7 @@ TEST_F(HistoryOnDisk, WhenEveryFileIsFullNothingIsLost) {
   std::string files[3] = {ReadBytes(File(1)), ReadBytes(File(2)), ReadBytes(File(3))};
   HistoryWriteResult full = Write(Record("F"), small);
   EXPECT_FALSE(full.Ok);
-  EXPECT_EQ(MessageText(*full.Message), "Cann`t save history!");
+  EXPECT_EQ(MessageText(*full.Message, English), "Cann`t save history!");
   for (int n = 1; n <= 3; ++n)
     EXPECT_EQ(ReadBytes(File(n)), files[n - 1]);
   EXPECT_FALSE(std::filesystem::exists(File(4)));

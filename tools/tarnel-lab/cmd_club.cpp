@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "command.h"
+#include "ui/words/word_table.h"
 #include "core/cp1251.h"
 #include "records/club_file.h"
 #include "records/records_file_system.h"
@@ -11,21 +12,24 @@
 namespace tarnel::lab {
 namespace {
 
+// The tool speaks English.
+std::string EnglishWords(int row) { return std::string(Word(row, kEnglish)); }
+
 int Show(const std::string& file, std::ostream& out) {
   PosixFileSystem fs;
   ClubState state;
   RecordsResult verified = VerifyClubFile(fs, file, state);
   if (!verified.Ok) {
-    out << MessageText(*verified.Message) << "\n";
+    out << MessageText(*verified.Message, EnglishWords) << "\n";
     if (std::optional<std::string> bytes = fs.ReadFile(file, 1 << 16)) {
       out << "reason: " << ParseClubFile(*bytes).Reason << "\n";
     }
     return 1;
   }
-  if (verified.Message) out << MessageText(*verified.Message) << "\n";
+  if (verified.Message) out << MessageText(*verified.Message, EnglishWords) << "\n";
   std::optional<ClubLines> lines = ReadClubFile(fs, file);
   if (!lines) {  // changed between the two reads
-    out << MessageText({RecordsMessageKind::IncorrectFile, file}) << "\n";
+    out << MessageText({RecordsMessageKind::IncorrectFile, file}, EnglishWords) << "\n";
     return 1;
   }
   out << file << ": intact, label \"" << Cp1251ToUtf8(state.InstallationLabel) << "\""
@@ -63,7 +67,7 @@ int New(const Args& args, std::ostream& out, std::ostream& err) {
     return 2;
   }
   if (!fs.ReplaceFile(file, NewClubFile(Utf8ToCp1251(label)))) {
-    err << MessageText({RecordsMessageKind::DiskWriteError, file}) << "\n";
+    err << MessageText({RecordsMessageKind::DiskWriteError, file}, EnglishWords) << "\n";
     return 1;
   }
   out << "wrote " << file << "\n";

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "command.h"
+#include "ui/words/word_table.h"
 #include "core/cp1251.h"
 #include "records/fixed_text.h"
 #include "records/history_file.h"
@@ -11,16 +12,19 @@
 namespace tarnel::lab {
 namespace {
 
+// The tool speaks English.
+std::string EnglishWords(int row) { return std::string(Word(row, kEnglish)); }
+
 int Show(const std::string& file, std::ostream& out) {
   PosixFileSystem fs;
   std::optional<std::string> bytes = fs.ReadFile(file, 4 << 20);
   if (!bytes) {
-    out << MessageText({RecordsMessageKind::FileMissing, file}) << "\n";
+    out << MessageText({RecordsMessageKind::FileMissing, file}, EnglishWords) << "\n";
     return 1;
   }
   HistoryParse parse = ParseHistoryFile(*bytes);
   if (!parse.Intact) {
-    out << MessageText({RecordsMessageKind::IncorrectFile, file}) << "\nreason: " << parse.Reason
+    out << MessageText({RecordsMessageKind::IncorrectFile, file}, EnglishWords) << "\nreason: " << parse.Reason
         << "\n";
     return 1;
   }
@@ -74,7 +78,7 @@ int Add(const Args& args, std::ostream& out, std::ostream& err) {
   HistoryWriteResult written =
       WriteHistory(fs, folder, std::span<const HisStr>(&record, 1), LocalNow(), dateFormat);
   if (!written.Ok) {
-    err << MessageText(*written.Message) << "\n";
+    err << MessageText(*written.Message, EnglishWords) << "\n";
     return 1;
   }
   out << "wrote " << HistoryFilePath(folder, written.FileNumber).string() << "\n";

@@ -1,0 +1,198 @@
+// TForm1: the program's one window. It owns what lives for the whole run (settings, club state,
+// pictures, timers) and shows, in turn, the title screen, the main menu and the game table.
+#pragma once
+
+#include <QImage>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "net/player_dialog.h"
+#include "platform/resource_library.h"
+#include "records/club_file.h"
+#include "ui/layout/window_layout.h"
+#include "ui/pictures/picture_loader.h"
+#include "ui/settings/settings.h"
+
+class QAction;
+class QMenu;
+class QPushButton;
+class QUrl;
+
+namespace tarnel {
+
+class PictureBox;
+class RecordsFileSystem;
+class SoundCues;
+class TitleScreen;
+class UserMessages;
+
+// Everything the window reaches the world through; tests put their own in.
+struct ProgramServices {
+  std::filesystem::path ProgramFolder;  // ends without a separator
+  UserMessages* Messages = nullptr;
+  SoundCues* Cues = nullptr;
+  RecordsFileSystem* Files = nullptr;
+  // The screen's available area; empty: the primary screen's.
+  QRect Screen;
+  // Opens a page in the desktop's browser.
+  std::function<bool(const QUrl&)> OpenUrl;
+  // Runs the player dialog modally; empty: the real TFormPassword.
+  std::function<std::optional<Admission>(const PlayerDialogInput&, std::optional<std::string>& typedName)>
+      RunPlayerDialog;
+  // The "Attention" window of a missing library; empty: the real one.
+  std::function<void(const QString& line1, const QString& line2, const QString& link)> Attention;
+};
+
+enum class ProgramCursor { Arrow, Hand, Wait, Edit };
+
+class TForm1 : public QWidget, private PictureHost {
+  Q_OBJECT
+ public:
+  explicit TForm1(ProgramServices services, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // --- the spec'd handlers -------------------------------------------------------------------
+  void LateStartUp();
+  void Timer1Timer();
+  void LeaveTitle();
+  void MemberButtonClick(int slot);  // Button1..Button5
+  void Button6Click();               // New Player
+  void Button11Click();              // Exit
+  void BModeClick();
+  void QuitClick();
+  void HelpClick();
+  void AboutClick();
+  // The language changes: every caption of the window is written again.
+  void ApplyLanguage();
+  // The window mode changes (options dialog, or leaving the title).
+  void ApplyWindowMode();
+  void BuildMainMenu();
+  void MenuTick();
+
+  // --- state ---------------------------------------------------------------------------------
+  bool TitleShowing = true;
+  bool MenuShowing = false;
+  bool GameActive = false;
+  bool StartupPending = true;
+  int SelectedPlayer = kNewPlayerSlot;
+  int AccountState = 1;
+  bool TournamentMode = false;
+  Settings settings;
+  ClubState club;
+  std::optional<Admission> admitted;  // who sits at the table
+
+  // 0 while running; 1 when start-up refused to go on.
+  int ExitStatus() const { return exitStatus_; }
+  const WindowScale& Scale() const { return scale_; }
+  std::filesystem::path ClubFileInUse() const;
+  QPushButton* MemberButton(int slot) const { return memberButtons_[slot - 1]; }
+  QPushButton* ClubHeadingButton() const { return clubHeading_; }
+  QPushButton* NewPlayerButton() const { return button6_; }
+  QMenu* Popup() const { return popup_; }
+  QTimer& Timer1() { return timer1_; }
+  // Attached whenever the mouse is away from the hand, the table and the stock.
+  void SetPopupAttached(bool attached) { popupAttached_ = attached; }
+  void SetProgramCursor(ProgramCursor cursor);
+  const PictureLoader& Pictures() const { return *pictures_; }
+
+ signals:
+  // The player dialog admitted a player: the table starts a new game.
+  void NewGameRequested();
+  // The late start-up has run through: later start-up steps (radio list, service directory,
+  // start report, automatic log-in, menu music) follow from here.
+  void LateStartUpDone();
+  // Every tick of Timer1, after the title and the menu had theirs: the game's turn comes here.
+  void MainTick();
+  // The player left the running game for the menu: the table clears itself.
+  void GameLeft();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+
+ private:
+  // PictureHost
+  void ShowAttention(const std::string& line1, const std::string& line2,
+                     const std::string& link) override;
+  void SwitchOffPurpleDesigns() override;
+  std::string Word(int row) const override;
+
+  QString Text(int row) const;
+  void PlayCue(const char* name);
+  void CreateMenu();
+  void CreatePopup();
+  void LoadCursors();
+  void FillClubList();
+  void PlaceMainMenu();
+  void ShowMenuElements(bool shown);
+  void DrawMenuPictures();
+  void AdvanceMenuAnimations();
+  bool FormCloseQuery();
+  void RemoveSelectedMember();
+  void StartNewGame(const Admission& admission);
+  void SyncPictureChoice(bool intoSettings);
+  void PlaceWindow();
+  QRect ScreenArea() const;
+
+  ProgramServices services_;
+  int exitStatus_ = 0;
+  bool closing_ = false;
+  bool popupAttached_ = true;
+  bool clubCheckFailed_ = false;  // a club file failed its start-up check: nothing is saved
+  bool malformedClub_ = false;
+  QTimer timer1_;
+  WindowScale scale_;
+  MainMenuLayout menu_;
+  ResourceLocator locator_;
+  PictureChoice pictureChoice_;
+  std::unique_ptr<PictureLoader> pictures_;
+  std::unique_ptr<TitleScreen> title_;
+  QImage background_;
+  long long menuPhase_ = 0;
+
+  PictureBox* image1_ = nullptr;  // the title screen
+  PictureBox* titleBanner_ = nullptr;
+  PictureBox* titlePicture_ = nullptr;
+  PictureBox* clubHeadingPicture_ = nullptr;
+  std::array<PictureBox*, 2> animations_{};
+  std::array<PictureBox*, 2> sidePanels_{};
+  std::array<QPushButton*, 5> memberButtons_{};
+  QPushButton* clubHeading_ = nullptr;
+  QPushButton* button6_ = nullptr;
+  QPushButton* button9_ = nullptr;
+  QPushButton* button10_ = nullptr;
+  QPushButton* button11_ = nullptr;
+  QPushButton* bHistory_ = nullptr;
+  QPushButton* bMode_ = nullptr;
+
+  struct MenuAnimation {
+    Animation Frames;
+    int Frame = 0;
+    int ElapsedMs = 0;
+  };
+  std::array<MenuAnimation, 2> menuAnimations_;
+  QImage titleBannerPicture_, sidePanelPictures_[2], lampStrip_;
+
+  QMenu* popup_ = nullptr;
+  QAction* genCount_ = nullptr;
+  QAction* quit_ = nullptr;
+  QAction* changeName_ = nullptr;
+  QAction* mSpeed_ = nullptr;
+  QAction* help_ = nullptr;
+  QAction* about_ = nullptr;
+  QAction* mRadio_ = nullptr;
+  QAction* mChat_ = nullptr;
+  std::array<QCursor*, 4> cursors_{};
+};
+
+}  // namespace tarnel
