@@ -5,8 +5,8 @@
 
 #include "command.h"
 #include "core/cp1251.h"
+#include "platform/file_system.h"
 #include "records/club_file.h"
-#include "records/records_file_system.h"
 
 namespace tarnel::lab {
 namespace {
@@ -17,8 +17,8 @@ int Show(const std::string& file, std::ostream& out) {
   RecordsResult verified = VerifyClubFile(fs, file, state);
   if (!verified.Ok) {
     out << MessageText(*verified.Message) << "\n";
-    if (std::optional<std::string> bytes = fs.ReadFile(file, 1 << 16)) {
-      out << "reason: " << ParseClubFile(*bytes).Reason << "\n";
+    if (FileRead read = fs.ReadFile(file, 1 << 16, Oversize::kKeepStart)) {
+      out << "reason: " << ParseClubFile(read.Bytes).Reason << "\n";
     }
     return 1;
   }
