@@ -171,6 +171,8 @@ std::optional<Bytes> BuildArchive(const std::vector<ArchiveEntry>& entries) {
     zip_source_close(buffer);
   }
   zip_source_free(buffer);
+  // libzip writes nothing for an archive without entries; there is no library to lay down then.
+  if (bytes && bytes->empty()) return std::nullopt;
   return bytes;
 }
 

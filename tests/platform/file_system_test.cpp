@@ -12,7 +12,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <functional>
 #include <vector>
 
 #include "platform/file_system_test_support.h"
@@ -21,25 +20,10 @@ namespace tarnel {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ExitCodeInChild;
 using testing::ReadBytes;
 using testing::TempFolder;
 using testing::WriteBytes;
-
-// Runs `body` in a child process and returns its exit code, or -1 when it did not end on its own
-// within a minute: a read that waits on a FIFO fails the test instead of hanging the suite.
-int InChild(
-    const std::function<int()>& body, const std::function<void()>& setUp = [] {}) {
-  pid_t child = ::fork();
-  if (child < 0) return -2;
-  if (child == 0) {
-    ::alarm(60);
-    setUp();
-    ::_exit(body());
-  }
-  int status = 0;
-  if (::waitpid(child, &status, 0) != child) return -2;
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 std::vector<fs::path> FolderEntries(const fs::path& folder) {
   std::vector<fs::path> entries;
@@ -86,7 +70,7 @@ TEST(FileSystemRead, RefusesWhatIsNotARegularFileWithoutWaiting) {
                                          {"/dev/tty", "device"}}) {
     if (!fs::exists(c.Path)) continue;  // no terminal in some sandboxes
     for (Oversize oversize : {Oversize::kRefuse, Oversize::kKeepStart}) {
-      int error = InChild([&] {
+      int error = ExitCodeInChild([&] {
         PosixFileSystem disk;
         FileRead read = disk.ReadFile(c.Path, 1000, oversize);
         if (read.Ok() || read.Message.find(c.Kind) == std::string::npos) return 100;
@@ -222,7 +206,7 @@ TEST(FileSystemReplace, RefusalsAndFailuresLeaveTheOldFileAndNoTemporaryFile) {
 
   // A write that fails half-way: the process may not write files larger than 4 KB.
   std::string large(1 << 20, 'n');
-  int failed = InChild(
+  int failed = ExitCodeInChild(
       [&] {
         PosixFileSystem child;
         FileResult result = child.ReplaceFile(folder / "Tarnel.clb", large);
@@ -245,7 +229,7 @@ TEST(FileSystemReplace, ReadOnlyFilesAreNeitherWritableNorReplaced) {
   ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
   // The folder is open to all, so only the file's own permission stops the rename.
   ASSERT_EQ(::chmod(folder.path().c_str(), 0777), 0);
-  int refused = InChild([&] {
+  int refused = ExitCodeInChild([&] {
     // Permissions do not bind root: check as an ordinary user.
     if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return 2;
     PosixFileSystem disk;

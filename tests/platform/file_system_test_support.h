@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <sstream>
 #include <string>
@@ -44,6 +47,23 @@ inline std::string ReadBytes(const std::filesystem::path& path) {
 
 inline void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// Runs `body` in a child process (after `setUp`, which may change the child's limits or user)
+// and returns its exit code, or -1 when it did not end on its own within a minute: a read that
+// waits on a FIFO fails the test instead of hanging the suite.
+inline int ExitCodeInChild(
+    const std::function<int()>& body, const std::function<void()>& setUp = [] {}) {
+  pid_t child = ::fork();
+  if (child < 0) return -2;
+  if (child == 0) {
+    ::alarm(60);
+    setUp();
+    ::_exit(body());
+  }
+  int status = 0;
+  if (::waitpid(child, &status, 0) != child) return -2;
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 // The real disk, except that chosen files count as read-only or unreadable and writes can be
