@@ -5,8 +5,8 @@
 #include <iostream>
 #include <string>
 
+#include "platform/file_system.h"
 #include "records/club_file.h"
-#include "records/records_file_system.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {

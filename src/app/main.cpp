@@ -4,7 +4,7 @@
 #include "app/t_form1.h"
 #include "platform/resource_library.h"
 #include "platform/sound_cues.h"
-#include "records/records_file_system.h"
+#include "platform/file_system.h"
 #include "ui/messages/user_messages.h"
 #include "ui/painting/program_fonts.h"
 

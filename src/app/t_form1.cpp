@@ -18,7 +18,7 @@
 #include "core/cp1251.h"
 #include "net/t_form_password.h"
 #include "platform/sound_cues.h"
-#include "records/records_file_system.h"
+#include "platform/file_system.h"
 #include "ui/messages/user_messages.h"
 #include "ui/painting/picture_box.h"
 #include "ui/painting/program_fonts.h"
@@ -221,7 +221,7 @@ void TForm1::showEvent(QShowEvent* event) {
 }
 
 void TForm1::LateStartUp() {
-  LoadSettings(services_.ProgramFolder / SettingsFileName, settings);
+  LoadSettings(*services_.Files, services_.ProgramFolder / SettingsFileName, settings);
   setWindowTitle(QString::fromUtf8(ProductTitle(settings.LanguageIndex).data()));
 
   // The title screen looks at the local club file first: a malformed one keeps the settings from
@@ -657,7 +657,7 @@ bool TForm1::FormCloseQuery() {
   SaveSettingsContext context;
   context.ClubFileCheckFailed = [this] { return clubCheckFailed_ || malformedClub_; };
   const SaveSettingsResult saved =
-      SaveSettings(services_.ProgramFolder / SettingsFileName, settings, context);
+      SaveSettings(*services_.Files, services_.ProgramFolder / SettingsFileName, settings, context);
   if (saved.Outcome == SaveSettingsOutcome::kFailed && saved.ErrorRow > 0)
     services_.Messages->Error(this, Text(saved.ErrorRow));
   if (GameActive) RemoveSelectedMember();

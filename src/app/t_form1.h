@@ -27,7 +27,7 @@ class QUrl;
 namespace tarnel {
 
 class PictureBox;
-class RecordsFileSystem;
+class FileSystem;
 class SoundCues;
 class TitleScreen;
 class UserMessages;
@@ -37,7 +37,7 @@ struct ProgramServices {
   std::filesystem::path ProgramFolder;  // ends without a separator
   UserMessages* Messages = nullptr;
   SoundCues* Cues = nullptr;
-  RecordsFileSystem* Files = nullptr;
+  FileSystem* Files = nullptr;
   // The screen's available area; empty: the primary screen's.
   QRect Screen;
   // Opens a page in the desktop's browser.

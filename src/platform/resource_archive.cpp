@@ -1,10 +1,6 @@
 #include "platform/resource_archive.h"
 
-#include <fcntl.h>
-#include <unistd.h>
 #include <zip.h>
-
-#include <cstdio>
 
 namespace tarnel {
 
@@ -124,32 +120,21 @@ std::optional<Bytes> ResourceArchive::Read(std::string_view resourceName, Resour
 
 namespace {
 
-bool SyncFile(const std::filesystem::path& file) {
-  int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  bool ok = ::fsync(fd) == 0;
-  ::close(fd);
-  return ok;
-}
-
-void SyncFolder(const std::filesystem::path& folder) {
-  int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
-}  // namespace
-
-bool WriteResourceArchive(const std::filesystem::path& file,
-                          const std::vector<ArchiveEntry>& entries) {
-  std::filesystem::path temp = file;
-  temp += ".part";
-  std::error_code ec;
-  std::filesystem::remove(temp, ec);
-  int error = 0;
-  zip* archive = zip_open(temp.c_str(), ZIP_CREATE | ZIP_EXCL, &error);
-  if (!archive) return false;
+// The whole archive, built in memory; nullopt when libzip refuses any part of it.
+std::optional<Bytes> BuildArchive(const std::vector<ArchiveEntry>& entries) {
+  zip_error_t error;
+  zip_error_init(&error);
+  zip_source_t* buffer = zip_source_buffer_create(nullptr, 0, 0, &error);
+  zip_error_fini(&error);
+  if (!buffer) return std::nullopt;
+  // The buffer outlives the archive: its bytes are read after zip_close.
+  zip_source_keep(buffer);
+  zip* archive = zip_open_from_source(buffer, ZIP_TRUNCATE, nullptr);
+  if (!archive) {
+    zip_source_free(buffer);
+    zip_source_free(buffer);
+    return std::nullopt;
+  }
   bool ok = true;
   for (const auto& entry : entries) {
     zip_source_t* source = zip_source_buffer(archive, entry.Data.data(), entry.Data.size(), 0);
@@ -169,27 +154,43 @@ bool WriteResourceArchive(const std::filesystem::path& file,
     zip_set_file_compression(archive, static_cast<zip_uint64_t>(index),
                              packed ? ZIP_CM_STORE : ZIP_CM_DEFLATE, 0);
   }
-  if (!ok) {
+  if (!ok || zip_close(archive) != 0) {
     zip_discard(archive);
-    std::filesystem::remove(temp, ec);
-    return false;
+    zip_source_free(buffer);
+    return std::nullopt;
   }
-  if (zip_close(archive) != 0) {
-    zip_discard(archive);
-    std::filesystem::remove(temp, ec);
-    return false;
+
+  std::optional<Bytes> bytes;
+  zip_stat_t stat;
+  zip_stat_init(&stat);
+  if (zip_source_stat(buffer, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE) &&
+      zip_source_open(buffer) == 0) {
+    Bytes data(static_cast<std::size_t>(stat.size));
+    if (zip_source_read(buffer, data.data(), data.size()) == static_cast<zip_int64_t>(data.size()))
+      bytes = std::move(data);
+    zip_source_close(buffer);
   }
-  if (!SyncFile(temp)) {
-    std::filesystem::remove(temp, ec);
-    return false;
-  }
-  std::filesystem::rename(temp, file, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
-    return false;
-  }
-  SyncFolder(file.parent_path());
-  return true;
+  zip_source_free(buffer);
+  // libzip writes nothing for an archive without entries; there is no library to lay down then.
+  if (bytes && bytes->empty()) return std::nullopt;
+  return bytes;
+}
+
+}  // namespace
+
+bool WriteResourceArchive(FileSystem& fs, const std::filesystem::path& file,
+                          const std::vector<ArchiveEntry>& entries) {
+  std::optional<Bytes> bytes = BuildArchive(entries);
+  if (!bytes) return false;
+  return fs
+      .ReplaceFile(file,
+                   std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()))
+      .Ok();
+}
+
+bool WriteResourceArchive(const std::filesystem::path& file,
+                          const std::vector<ArchiveEntry>& entries) {
+  return WriteResourceArchive(RealFileSystem(), file, entries);
 }
 
 }  // namespace tarnel

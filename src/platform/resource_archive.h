@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/file_system.h"
 #include "platform/picture_codecs.h"
 
 struct zip;
@@ -52,8 +53,11 @@ struct ArchiveEntry {
   Bytes Data;
 };
 
-// Writes a whole archive: to a temporary file first, flushed to disk, then renamed over `file`,
-// so a failure never leaves half an archive. Returns false (and the old file stays) on failure.
+// Writes a whole archive with FileSystem::ReplaceFile, so a failure never leaves half an archive.
+// Returns false (and the old file stays) on failure.
+bool WriteResourceArchive(FileSystem& fs, const std::filesystem::path& file,
+                          const std::vector<ArchiveEntry>& entries);
+// The same on the real disk.
 bool WriteResourceArchive(const std::filesystem::path& file,
                           const std::vector<ArchiveEntry>& entries);
 

@@ -57,16 +57,16 @@ RecordsResult Failure(RecordsMessageKind kind, const std::filesystem::path& path
 
 // Every writer starts from the file as it is on disk now, and only from an intact one: a file
 // damaged or edited since start-up is not given a fresh checksum.
-std::optional<ClubLines> LoadForChange(RecordsFileSystem& fs, const std::filesystem::path& path,
+std::optional<ClubLines> LoadForChange(FileSystem& fs, const std::filesystem::path& path,
                                        RecordsResult& failure) {
-  std::optional<std::string> bytes = fs.ReadFile(path, kClubFileMaxBytes);
-  if (!bytes) {
+  FileRead read = fs.ReadFile(path, kClubFileMaxBytes, Oversize::kRefuse);
+  if (!read) {
     failure = Failure(
         fs.Exists(path) ? RecordsMessageKind::IncorrectFile : RecordsMessageKind::FileMissing,
         path);
     return std::nullopt;
   }
-  ClubParse parse = ParseClubFile(*bytes);
+  ClubParse parse = ParseClubFile(read.Bytes);
   if (!parse.Intact) {
     failure = Failure(RecordsMessageKind::IncorrectFile, path);
     return std::nullopt;
@@ -74,7 +74,7 @@ std::optional<ClubLines> LoadForChange(RecordsFileSystem& fs, const std::filesys
   return parse.Lines;
 }
 
-RecordsResult Save(RecordsFileSystem& fs, const std::filesystem::path& path, ClubLines& lines,
+RecordsResult Save(FileSystem& fs, const std::filesystem::path& path, ClubLines& lines,
                    const ClubState& state) {
   UpdateClubChecksum(lines);
   RecordsResult result;
@@ -163,13 +163,13 @@ bool ClubFileWellFormed(std::string_view bytes) {
   return true;
 }
 
-ClubShape CheckClubShape(RecordsFileSystem& fs, const std::filesystem::path& path) {
+ClubShape CheckClubShape(FileSystem& fs, const std::filesystem::path& path) {
   ClubShape shape;
-  std::optional<std::string> bytes = fs.ReadFile(path, kClubFileMaxBytes);
-  shape.Exists = bytes.has_value() || fs.Exists(path);
-  if (!bytes || !ClubFileWellFormed(*bytes)) return shape;
+  FileRead read = fs.ReadFile(path, kClubFileMaxBytes, Oversize::kRefuse);
+  shape.Exists = read.Ok() || fs.Exists(path);
+  if (!read || !ClubFileWellFormed(read.Bytes)) return shape;
   shape.WellFormed = true;
-  shape.RussianLabel = fixed::SplitLines(*bytes)[kLabelLine].front() == '1';
+  shape.RussianLabel = fixed::SplitLines(read.Bytes)[kLabelLine].front() == '1';
   return shape;
 }
 
@@ -315,11 +315,10 @@ StoreOutcome StoreMemberLine(ClubLines& lines, std::string line, bool cycleCompl
 
 // --- operations on the file -----------------------------------------------------------------
 
-RecordsResult VerifyClubFile(RecordsFileSystem& fs, const std::filesystem::path& path,
-                             ClubState& state) {
+RecordsResult VerifyClubFile(FileSystem& fs, const std::filesystem::path& path, ClubState& state) {
   if (!fs.Exists(path)) return Failure(RecordsMessageKind::FileMissing, path);
-  std::optional<std::string> bytes = fs.ReadFile(path, kClubFileMaxBytes);
-  ClubParse parse = bytes ? ParseClubFile(*bytes) : ClubParse{};
+  FileRead read = fs.ReadFile(path, kClubFileMaxBytes, Oversize::kRefuse);
+  ClubParse parse = read ? ParseClubFile(read.Bytes) : ClubParse{};
   if (!parse.Intact) return Failure(RecordsMessageKind::IncorrectFile, path);
   state.InstallationLabel = parse.Lines[kLabelLine].substr(6, 3);
   state.ClubReadOnly = !fs.IsWritable(path);
@@ -330,27 +329,26 @@ RecordsResult VerifyClubFile(RecordsFileSystem& fs, const std::filesystem::path&
   return result;
 }
 
-std::optional<ClubLines> ReadClubFile(RecordsFileSystem& fs, const std::filesystem::path& path) {
+std::optional<ClubLines> ReadClubFile(FileSystem& fs, const std::filesystem::path& path) {
   RecordsResult ignored;
   return LoadForChange(fs, path, ignored);
 }
 
-std::optional<std::string> ReadMember(RecordsFileSystem& fs, const std::filesystem::path& path,
-                                      int slot) {
+std::optional<std::string> ReadMember(FileSystem& fs, const std::filesystem::path& path, int slot) {
   if (slot < 1 || slot > kMemberSlots) return std::nullopt;
   std::optional<ClubLines> lines = ReadClubFile(fs, path);
   if (!lines) return std::nullopt;
   return (*lines)[slot - 1];
 }
 
-std::optional<std::string> DecodePassword(RecordsFileSystem& fs, const std::filesystem::path& path,
+std::optional<std::string> DecodePassword(FileSystem& fs, const std::filesystem::path& path,
                                           int slot) {
   std::optional<std::string> line = ReadMember(fs, path, slot);
   if (!line || IsEmptySlot(*line)) return std::nullopt;
   return DecodePassword(MemberPasswordText(*line));
 }
 
-RecordsResult RemoveMember(RecordsFileSystem& fs, const std::filesystem::path& path, int slot,
+RecordsResult RemoveMember(FileSystem& fs, const std::filesystem::path& path, int slot,
                            const ClubState& state) {
   if (slot < 1 || slot > kMemberSlots) return RecordsResult{};
   RecordsResult failure;
@@ -365,8 +363,8 @@ namespace {
 // Takes the line out of `removeSlot` (none when outside 1..5) and stores `line` in its sorted
 // place, with the cycle's top-ten entry, in one rewrite: a crash between two rewrites would lose
 // the member.
-RecordsResult StoreInOneRewrite(RecordsFileSystem& fs, const std::filesystem::path& path,
-                                std::string line, int removeSlot, ClubState& state) {
+RecordsResult StoreInOneRewrite(FileSystem& fs, const std::filesystem::path& path, std::string line,
+                                int removeSlot, ClubState& state) {
   RecordsResult failure;
   std::optional<ClubLines> lines = LoadForChange(fs, path, failure);
   if (!lines) {
@@ -387,12 +385,12 @@ RecordsResult StoreInOneRewrite(RecordsFileSystem& fs, const std::filesystem::pa
 
 }  // namespace
 
-RecordsResult StoreMember(RecordsFileSystem& fs, std::string line,
-                          const std::filesystem::path& path, ClubState& state) {
+RecordsResult StoreMember(FileSystem& fs, std::string line, const std::filesystem::path& path,
+                          ClubState& state) {
   return StoreInOneRewrite(fs, path, std::move(line), 0, state);
 }
 
-RecordsResult RecordClubGame(RecordsFileSystem& fs, const std::filesystem::path& path,
+RecordsResult RecordClubGame(FileSystem& fs, const std::filesystem::path& path,
                              const ClubGameResult& game, ClubState& state) {
   state.CycleComplete = game.GameNo % kGamesPerCycle == 0;
   std::string line = BuildMemberLine(game.PlayerName, game.Rating, game.GameNo, game.GeneralScore,
@@ -400,7 +398,7 @@ RecordsResult RecordClubGame(RecordsFileSystem& fs, const std::filesystem::path&
   return StoreInOneRewrite(fs, path, std::move(line), game.SelectedPlayer, state);
 }
 
-RecordsResult RenameMember(RecordsFileSystem& fs, const std::filesystem::path& path, int slot,
+RecordsResult RenameMember(FileSystem& fs, const std::filesystem::path& path, int slot,
                            std::string lastReadLine, std::string_view newName,
                            std::string_view newEncodedPassword, const ClubState& state) {
   if (slot < 1 || slot > kMemberSlots) return RecordsResult{};

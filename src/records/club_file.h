@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "records/records_file_system.h"
+#include "platform/file_system.h"
 #include "records/records_message.h"
 
 namespace tarnel {
@@ -76,7 +76,7 @@ struct ClubShape {
   bool WellFormed = false;
   bool RussianLabel = false;
 };
-ClubShape CheckClubShape(RecordsFileSystem& fs, const std::filesystem::path& path);
+ClubShape CheckClubShape(FileSystem& fs, const std::filesystem::path& path);
 
 // A fresh installation file: five empty slots, ten top-ten entries, stamp line and a label of
 // three characters.
@@ -126,22 +126,20 @@ StoreOutcome StoreMemberLine(ClubLines& lines, std::string line, bool cycleCompl
 
 // At start-up: missing file, broken stamp or checksum fail; a file this process may not write
 // sets ClubReadOnly (cleared first) and succeeds with a warning.
-RecordsResult VerifyClubFile(RecordsFileSystem& fs, const std::filesystem::path& path,
-                             ClubState& state);
+RecordsResult VerifyClubFile(FileSystem& fs, const std::filesystem::path& path, ClubState& state);
 
 // The whole file when it is intact.
-std::optional<ClubLines> ReadClubFile(RecordsFileSystem& fs, const std::filesystem::path& path);
+std::optional<ClubLines> ReadClubFile(FileSystem& fs, const std::filesystem::path& path);
 // The member line of slot 1..5.
-std::optional<std::string> ReadMember(RecordsFileSystem& fs, const std::filesystem::path& path,
-                                      int slot);
-std::optional<std::string> DecodePassword(RecordsFileSystem& fs, const std::filesystem::path& path,
+std::optional<std::string> ReadMember(FileSystem& fs, const std::filesystem::path& path, int slot);
+std::optional<std::string> DecodePassword(FileSystem& fs, const std::filesystem::path& path,
                                           int slot);
 
-RecordsResult RemoveMember(RecordsFileSystem& fs, const std::filesystem::path& path, int slot,
+RecordsResult RemoveMember(FileSystem& fs, const std::filesystem::path& path, int slot,
                            const ClubState& state);
 // Uses state.CycleComplete and sets TopTenPlace and CycleResult when it is set.
-RecordsResult StoreMember(RecordsFileSystem& fs, std::string line,
-                          const std::filesystem::path& path, ClubState& state);
+RecordsResult StoreMember(FileSystem& fs, std::string line, const std::filesystem::path& path,
+                          ClubState& state);
 
 // What the end of a game stores for a club member (slots 1..5) or a new player (6).
 struct ClubGameResult {
@@ -153,12 +151,12 @@ struct ClubGameResult {
   std::string EncodedPassword;  // 15 digits
 };
 // Sets CycleComplete, takes the player out of his slot and stores his new line, in one rewrite.
-RecordsResult RecordClubGame(RecordsFileSystem& fs, const std::filesystem::path& path,
+RecordsResult RecordClubGame(FileSystem& fs, const std::filesystem::path& path,
                              const ClubGameResult& game, ClubState& state);
 
 // A member (slot 1..5) takes a new name and password: his last-read line is stored again with
 // them, sorted by rating. A new player (slot 6) has nothing stored.
-RecordsResult RenameMember(RecordsFileSystem& fs, const std::filesystem::path& path, int slot,
+RecordsResult RenameMember(FileSystem& fs, const std::filesystem::path& path, int slot,
                            std::string lastReadLine, std::string_view newName,
                            std::string_view newEncodedPassword, const ClubState& state);
 

@@ -174,22 +174,24 @@ HistoryParse ParseHistoryFile(std::string_view bytes) {
   return parse;
 }
 
-HistoryFileCheck CheckHistoryFile(RecordsFileSystem& fs, const std::filesystem::path& programFolder,
+HistoryFileCheck CheckHistoryFile(FileSystem& fs, const std::filesystem::path& programFolder,
                                   int number, std::string_view shortDateFormat) {
   HistoryFileCheck check;
   std::filesystem::path path = HistoryFilePath(programFolder, number);
-  std::optional<std::string> bytes = fs.ReadFile(path, kHistoryFileMaxBytes);
-  if (!bytes) return check;
-  if (std::optional<LocalTime> date = fs.ModificationTime(path)) {
-    check.FileDate = FormatShortDate(shortDateFormat, *date);
+  FileRead read = fs.ReadFile(path, kHistoryFileMaxBytes, Oversize::kRefuse);
+  // A file far too long is there, only damaged: it keeps its date.
+  if (!read && read.Error != FileError::kTooLarge) return check;
+  if (std::optional<long long> changed = fs.ModificationTime(path)) {
+    check.FileDate = FormatShortDate(shortDateFormat, LocalTimeOf(*changed));
   }
-  HistoryParse parse = ParseHistoryFile(*bytes);
+  if (!read) return check;
+  HistoryParse parse = ParseHistoryFile(read.Bytes);
   check.Intact = parse.Intact;
   check.RecordCount = parse.RecordCount;
   return check;
 }
 
-HistoryWriteResult WriteHistory(RecordsFileSystem& fs, const std::filesystem::path& programFolder,
+HistoryWriteResult WriteHistory(FileSystem& fs, const std::filesystem::path& programFolder,
                                 std::span<const HisStr> records, const LocalTime& now,
                                 std::string_view shortDateFormat, HistoryLimits limits) {
   HistoryWriteResult result;
@@ -203,10 +205,11 @@ HistoryWriteResult WriteHistory(RecordsFileSystem& fs, const std::filesystem::pa
   std::vector<std::string> lines;
   for (int number = 1; number <= limits.MaxFiles && result.FileNumber == 0; ++number) {
     std::filesystem::path path = HistoryFilePath(programFolder, number);
-    std::optional<std::string> bytes = fs.ReadFile(path, kHistoryFileMaxBytes);
+    FileRead read = fs.ReadFile(path, kHistoryFileMaxBytes, Oversize::kRefuse);
     // A file that is there but cannot be read may well be intact: never overwrite it blindly.
-    if (!bytes && fs.Exists(path)) return failed(path);
-    HistoryParse parse = bytes ? ParseHistoryFile(*bytes) : HistoryParse{};
+    // One far too long is damaged and is started anew like any other damaged file.
+    if (!read && read.Error != FileError::kTooLarge && fs.Exists(path)) return failed(path);
+    HistoryParse parse = read ? ParseHistoryFile(read.Bytes) : HistoryParse{};
     if (parse.Intact && parse.RecordCount >= limits.RecordsPerFile) continue;
     result.FileNumber = number;
     // A missing or damaged file is started anew.
@@ -253,7 +256,7 @@ std::string_view HistoryKindName(char kind) {
   }
 }
 
-std::vector<HistoryListEntry> ListHistoryFiles(RecordsFileSystem& fs,
+std::vector<HistoryListEntry> ListHistoryFiles(FileSystem& fs,
                                                const std::filesystem::path& programFolder,
                                                std::string_view shortDateFormat, int maxFiles) {
   std::vector<HistoryListEntry> entries;

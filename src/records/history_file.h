@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/file_system.h"
 #include "records/local_time.h"
-#include "records/records_file_system.h"
 #include "records/records_message.h"
 
 namespace tarnel {
@@ -72,7 +72,7 @@ struct HistoryFileCheck {
   int RecordCount = 0;
   std::string FileDate;  // the modification date in the short date format
 };
-HistoryFileCheck CheckHistoryFile(RecordsFileSystem& fs, const std::filesystem::path& programFolder,
+HistoryFileCheck CheckHistoryFile(FileSystem& fs, const std::filesystem::path& programFolder,
                                   int number, std::string_view shortDateFormat);
 
 struct HistoryWriteResult {
@@ -83,7 +83,7 @@ struct HistoryWriteResult {
 // Appends the records to the first file that is intact and not full; a missing or damaged file
 // on the way is started anew. When every file is full, or a file on the way exists but cannot be
 // read, nothing is written and the caller gets "Cann`t save history!".
-HistoryWriteResult WriteHistory(RecordsFileSystem& fs, const std::filesystem::path& programFolder,
+HistoryWriteResult WriteHistory(FileSystem& fs, const std::filesystem::path& programFolder,
                                 std::span<const HisStr> records, const LocalTime& now,
                                 std::string_view shortDateFormat, HistoryLimits limits = {});
 
@@ -102,7 +102,7 @@ struct HistoryListEntry {
   int Number = 0;
   std::string Caption;
 };
-std::vector<HistoryListEntry> ListHistoryFiles(RecordsFileSystem& fs,
+std::vector<HistoryListEntry> ListHistoryFiles(FileSystem& fs,
                                                const std::filesystem::path& programFolder,
                                                std::string_view shortDateFormat,
                                                int maxFiles = HistoryLimits{}.MaxFiles);

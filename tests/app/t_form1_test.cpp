@@ -9,7 +9,7 @@
 
 #include "app_test_support.h"
 #include "platform/sound_cues.h"
-#include "records/records_file_system.h"
+#include "platform/file_system.h"
 #include "ui/messages/user_messages.h"
 #include "ui/settings/settings.h"
 #include "ui/words/word_rows.h"

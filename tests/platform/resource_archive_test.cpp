@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "platform/file_system_test_support.h"
 #include "platform/resource_library.h"
 
 namespace tarnel {
@@ -91,7 +92,27 @@ TEST(ResourceArchive, RewriteReplacesWholeFileAndAFailedWriteLeavesNothing) {
   ASSERT_TRUE(archive);
   EXPECT_EQ(archive->FileNames(), std::vector<std::string>{"Only.png"});
   EXPECT_FALSE(WriteResourceArchive(dir.Path / "no-such-folder" / "lib.dll", SampleEntries()));
+  EXPECT_FALSE(WriteResourceArchive(file, {}));
+  testing::FaultyFileSystem failing;
+  failing.FailWrites = true;
+  EXPECT_FALSE(WriteResourceArchive(failing, file, SampleEntries()));
+  EXPECT_EQ(failing.WriteAttempts, 1);
+  archive = ResourceArchive::Open(file);
+  ASSERT_TRUE(archive);
+  EXPECT_EQ(archive->FileNames(), std::vector<std::string>{"Only.png"});
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path), fs::directory_iterator()), 1);
+}
+
+TEST(ResourceArchive, RewriteKeepsALinkedLibraryLinked) {
+  TempFolder dir;
+  fs::create_directory(dir.Path / "shared");
+  ASSERT_TRUE(WriteResourceArchive(dir.Path / "shared" / "lib.dll", SampleEntries()));
+  fs::create_symlink("shared/lib.dll", dir.Path / "lib.dll");
+  ASSERT_TRUE(WriteResourceArchive(dir.Path / "lib.dll", {{"Only.png", Bytes(10, 1)}}));
+  EXPECT_TRUE(fs::is_symlink(dir.Path / "lib.dll"));
+  auto archive = ResourceArchive::Open(dir.Path / "shared" / "lib.dll");
+  ASSERT_TRUE(archive);
+  EXPECT_EQ(archive->FileNames(), std::vector<std::string>{"Only.png"});
 }
 
 TEST(ResourceLocator, ProgramFolderFirstThenItsParentAnyCase) {

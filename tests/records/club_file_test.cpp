@@ -8,8 +8,8 @@
 #include <cstdlib>
 
 #include "core/cp1251.h"
+#include "platform/file_system_test_support.h"
 #include "records/fixed_text.h"
-#include "records_test_support.h"
 
 namespace tarnel {
 namespace {
@@ -272,6 +272,14 @@ TEST_F(ClubFileOnDisk, VerifyReportsMissingAndIncorrectFiles) {
   RecordsResult edited = VerifyClubFile(fs, path, state);
   EXPECT_FALSE(edited.Ok);
   EXPECT_EQ(MessageText(*edited.Message, English), "The incorrect file \"" + path.string() + "\"!");
+
+  // Far too long to be a club file: refused unread, and reported like any damaged file.
+  WriteBytes(path, NewClubFile("LOC") + std::string(8000, ' '));
+  EXPECT_EQ(MessageText(*VerifyClubFile(fs, path, state).Message, English),
+            "The incorrect file \"" + path.string() + "\"!");
+  ClubShape oversized = CheckClubShape(fs, path);
+  EXPECT_TRUE(oversized.Exists && !oversized.WellFormed);
+  EXPECT_EQ(RemoveMember(fs, path, 1, state).Message->Kind, RecordsMessageKind::IncorrectFile);
 
   WriteBytes(path, NewClubFile("ABC"));
   RecordsResult ok = VerifyClubFile(fs, path, state);

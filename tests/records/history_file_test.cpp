@@ -6,8 +6,8 @@
 #include "ui/words/word_table.h"
 
 #include "core/cp1251.h"
+#include "platform/file_system_test_support.h"
 #include "records/fixed_text.h"
-#include "records_test_support.h"
 
 namespace tarnel {
 namespace {
@@ -187,6 +187,15 @@ TEST_F(HistoryOnDisk, ADamagedFileIsOverwritten) {
   EXPECT_EQ(Count(1), 1);
 }
 
+TEST_F(HistoryOnDisk, AFileFarTooLongIsDamagedButThere) {
+  Put(1, std::string(3 * 1024 * 1024, '0'));
+  HistoryFileCheck check = CheckHistoryFile(fs, folder.path(), 1, "dd.mm.yyyy");
+  EXPECT_FALSE(check.Intact);
+  EXPECT_EQ(check.FileDate.size(), 10u);  // listed with its date like any damaged file
+  EXPECT_EQ(Write(Record("D")).FileNumber, 1);
+  EXPECT_EQ(Count(1), 1);
+}
+
 TEST_F(HistoryOnDisk, WhenEveryFileIsFullNothingIsLost) {
   HistoryLimits small{2, 3};
   for (int i = 0; i < 6; ++i)
@@ -225,6 +234,14 @@ TEST_F(HistoryOnDisk, FailedSavesAreReportedAndKeepTheOldFile) {
       WriteHistory(fs, other.path(), std::span<const HisStr>(&record, 1), kMorning, "dd.mm.yyyy");
   EXPECT_FALSE(blocked.Ok);
   EXPECT_EQ(blocked.Message->Kind, RecordsMessageKind::HistoryNotSaved);
+}
+
+TEST(ShortDateFormat, Tokens) {
+  LocalTime t{2026, 3, 7, 9, 5, 0};
+  EXPECT_EQ(FormatShortDate("dd.mm.yyyy", t), "07.03.2026");
+  EXPECT_EQ(FormatShortDate("d/m/yy", t), "7/3/26");
+  EXPECT_EQ(FormatShortDate("YYYY MM DD", t), "2026 03 07");
+  EXPECT_EQ(FormatShortDate("'day' d", t), "day 7");
 }
 
 }  // namespace

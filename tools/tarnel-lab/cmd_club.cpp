@@ -6,8 +6,8 @@
 #include "command.h"
 #include "ui/words/word_table.h"
 #include "core/cp1251.h"
+#include "platform/file_system.h"
 #include "records/club_file.h"
-#include "records/records_file_system.h"
 
 namespace tarnel::lab {
 namespace {
@@ -21,8 +21,8 @@ int Show(const std::string& file, std::ostream& out) {
   RecordsResult verified = VerifyClubFile(fs, file, state);
   if (!verified.Ok) {
     out << MessageText(*verified.Message, EnglishWords) << "\n";
-    if (std::optional<std::string> bytes = fs.ReadFile(file, 1 << 16)) {
-      out << "reason: " << ParseClubFile(*bytes).Reason << "\n";
+    if (FileRead read = fs.ReadFile(file, 1 << 16, Oversize::kKeepStart)) {
+      out << "reason: " << ParseClubFile(read.Bytes).Reason << "\n";
     }
     return 1;
   }

@@ -5,9 +5,9 @@
 #include "command.h"
 #include "ui/words/word_table.h"
 #include "core/cp1251.h"
+#include "platform/file_system.h"
 #include "records/fixed_text.h"
 #include "records/history_file.h"
-#include "records/records_file_system.h"
 
 namespace tarnel::lab {
 namespace {
@@ -17,12 +17,12 @@ std::string EnglishWords(int row) { return std::string(Word(row, kEnglish)); }
 
 int Show(const std::string& file, std::ostream& out) {
   PosixFileSystem fs;
-  std::optional<std::string> bytes = fs.ReadFile(file, 4 << 20);
-  if (!bytes) {
+  FileRead read = fs.ReadFile(file, 4 << 20, Oversize::kKeepStart);
+  if (!read) {
     out << MessageText({RecordsMessageKind::FileMissing, file}, EnglishWords) << "\n";
     return 1;
   }
-  HistoryParse parse = ParseHistoryFile(*bytes);
+  HistoryParse parse = ParseHistoryFile(read.Bytes);
   if (!parse.Intact) {
     out << MessageText({RecordsMessageKind::IncorrectFile, file}, EnglishWords) << "\nreason: " << parse.Reason
         << "\n";

@@ -1,11 +1,9 @@
 #include "ui/settings/settings.h"
 
-#include <fstream>
 #include <optional>
 #include <vector>
 
 #include "club/address_cipher.h"
-#include "ui/settings/atomic_file.h"
 #include "ui/words/word_rows.h"
 
 namespace tarnel {
@@ -347,31 +345,36 @@ std::filesystem::path SettingsPath(const std::filesystem::path& programFolder) {
   return programFolder / SettingsFileName;
 }
 
-void LoadSettings(const std::filesystem::path& file, Settings& settings) {
+void LoadSettings(FileSystem& fs, const std::filesystem::path& file, Settings& settings) {
   SetSettingDefaults(settings);
-  std::ifstream in(file, std::ios::binary);
-  if (!in) in.open(file, std::ios::binary);
-  if (!in) return;
-  std::string bytes(kMaxFileBytes, '\0');
-  in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  bytes.resize(static_cast<size_t>(in.gcount()));
-  ReadSettings(bytes, settings);
+  // Lines after the 35th are never read, so a longer file is read from its start. A FIFO or a
+  // device under the name is refused, never waited on.
+  FileRead read = fs.ReadFile(file, kMaxFileBytes, Oversize::kKeepStart);
+  if (!read) read = fs.ReadFile(file, kMaxFileBytes, Oversize::kKeepStart);
+  if (!read) return;
+  ReadSettings(read.Bytes, settings);
 }
 
-SaveSettingsResult SaveSettings(const std::filesystem::path& file, const Settings& settings,
-                                const SaveSettingsContext& context) {
-  if (!context.TemporaryMusicFile.empty()) {
-    std::error_code ignored;
-    std::filesystem::remove(context.TemporaryMusicFile, ignored);
-  }
+void LoadSettings(const std::filesystem::path& file, Settings& settings) {
+  LoadSettings(RealFileSystem(), file, settings);
+}
+
+SaveSettingsResult SaveSettings(FileSystem& fs, const std::filesystem::path& file,
+                                const Settings& settings, const SaveSettingsContext& context) {
+  if (!context.TemporaryMusicFile.empty()) fs.RemoveFile(context.TemporaryMusicFile);
   if (context.ClubFileCheckFailed && context.ClubFileCheckFailed()) {
     return {SaveSettingsOutcome::kSkipped, 0};
   }
   const std::string bytes = SettingsFileBytes(settings);
-  if (ReplaceFileAtomically(file, bytes) || ReplaceFileAtomically(file, bytes)) {
+  if (fs.ReplaceFile(file, bytes) || fs.ReplaceFile(file, bytes)) {
     return {SaveSettingsOutcome::kSaved, 0};
   }
   return {SaveSettingsOutcome::kFailed, rows::kCantSaveOptions};
+}
+
+SaveSettingsResult SaveSettings(const std::filesystem::path& file, const Settings& settings,
+                                const SaveSettingsContext& context) {
+  return SaveSettings(RealFileSystem(), file, settings, context);
 }
 
 }  // namespace tarnel

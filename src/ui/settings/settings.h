@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/file_system.h"
+
 namespace tarnel {
 
 inline constexpr char SettingsFileName[] = "Tarnel.ini";
@@ -92,6 +94,8 @@ bool ValidCountryCode(std::string_view code);
 std::filesystem::path SettingsPath(const std::filesystem::path& programFolder);
 
 // Defaults, then the file; a missing or unreadable file leaves the defaults (no message).
+void LoadSettings(FileSystem& fs, const std::filesystem::path& file, Settings& settings);
+// The same on the real disk.
 void LoadSettings(const std::filesystem::path& file, Settings& settings);
 
 struct SaveSettingsContext {
@@ -112,8 +116,11 @@ struct SaveSettingsResult {
   int ErrorRow = 0;  // word-table row of the message to show, 0 for none
 };
 
-// Replaces the file as a whole: written to a temporary file beside it, flushed to disk and
-// renamed over it, so the old file stays intact whenever the new one cannot be written.
+// Replaces the file as a whole (FileSystem::ReplaceFile), so the old file stays intact whenever
+// the new one cannot be written.
+SaveSettingsResult SaveSettings(FileSystem& fs, const std::filesystem::path& file,
+                                const Settings& settings, const SaveSettingsContext& context = {});
+// The same on the real disk.
 SaveSettingsResult SaveSettings(const std::filesystem::path& file, const Settings& settings,
                                 const SaveSettingsContext& context = {});
 

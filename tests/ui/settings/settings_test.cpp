@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "club/address_cipher.h"
+#include "platform/file_system_test_support.h"
 
 namespace tarnel {
 namespace {
@@ -430,6 +431,59 @@ TEST_F(SettingsFileTest, MissingOrUnreadableFileLeavesTheDefaults) {
   fs::create_directory(file_);
   LoadSettings(file_, s);
   EXPECT_EQ(s.CardDesign, 0);
+  fs::remove(file_);
+
+  // A good file that cannot be read is tried twice, then the defaults stay.
+  WriteFile(SettingsFileBytes(Changed()));
+  testing::FaultyFileSystem disk;
+  disk.Unreadable.insert(file_);
+  s = Changed();
+  LoadSettings(disk, file_, s);
+  EXPECT_EQ(s.CardDesign, 0);
+  EXPECT_EQ(s.LanguageIndex, 0);
+  disk.Unreadable.clear();
+  LoadSettings(disk, file_, s);
+  EXPECT_EQ(s.CardDesign, 47);
+}
+
+TEST_F(SettingsFileTest, AFifoUnderTheNameIsNotWaitedOn) {
+  ASSERT_EQ(::mkfifo(file_.c_str(), 0600), 0);
+  int exitCode = testing::ExitCodeInChild([&] {
+    Settings s = Changed();
+    LoadSettings(file_, s);
+    return s.CardDesign == 0 && s.LanguageIndex == 0 ? 0 : 1;
+  });
+  EXPECT_EQ(exitCode, 0);
+  // Nor is it replaced by a save.
+  EXPECT_EQ(SaveSettings(file_, Changed()).ErrorRow, 96);
+  EXPECT_TRUE(fs::is_fifo(file_));
+}
+
+TEST_F(SettingsFileTest, LinesAfterThe35thAreNeverRead) {
+  // However long the rest of the file, its first 35 lines are the settings.
+  WriteFile(SettingsFileBytes(Changed()) + std::string(1 << 20, 'x'));
+  Settings s;
+  LoadSettings(file_, s);
+  EXPECT_EQ(SettingsLines(s), SettingsLines(Changed()));
+}
+
+TEST_F(SettingsFileTest, SaveKeepsTheFileModeAndASymbolicLink) {
+  // A file shared from elsewhere through a link, readable by its owner only.
+  fs::create_directory(folder_ / "shared");
+  fs::path shared = folder_ / "shared" / SettingsFileName;
+  std::ofstream(shared, std::ios::binary) << "old";
+  ASSERT_EQ(::chmod(shared.c_str(), 0600), 0);
+  fs::create_symlink(shared, file_);
+
+  ASSERT_EQ(SaveSettings(file_, Changed()).Outcome, SaveSettingsOutcome::kSaved);
+  EXPECT_TRUE(fs::is_symlink(file_));
+  EXPECT_EQ(FileBytes(), SettingsFileBytes(Changed()));
+  struct stat st {};
+  ASSERT_EQ(::stat(shared.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+  Settings loaded;
+  LoadSettings(file_, loaded);
+  EXPECT_EQ(SettingsLines(loaded), SettingsLines(Changed()));
 }
 
 TEST_F(SettingsFileTest, SaveDeletesTheMusicFileAndRespectsAFailedClubCheck) {
@@ -453,22 +507,35 @@ TEST_F(SettingsFileTest, FailedSaveReportsRow96AndKeepsTheOldFile) {
   EXPECT_EQ(result.Outcome, SaveSettingsOutcome::kFailed);
   EXPECT_EQ(result.ErrorRow, 96);
 
-  if (::geteuid() != 0) {  // root writes anywhere
+  // A file that may not be written counts as read-only and is left alone; a write that fails
+  // (a full disk) is tried once more. Either way row 96 and the old file stays.
+  struct Case {
+    const char* Fault;
+    bool ReadOnly;
+    bool FailWrites;
+  };
+  for (const Case& c : {Case{"read-only", true, false}, Case{"failing writes", false, true}}) {
     WriteFile("old");
-    fs::permissions(folder_, fs::perms::owner_write, fs::perm_options::remove);
-    EXPECT_EQ(SaveSettings(file_, Settings()).Outcome, SaveSettingsOutcome::kFailed);
-    fs::permissions(folder_, fs::perms::owner_write, fs::perm_options::add);
-    EXPECT_EQ(FileBytes(), "old");
+    testing::FaultyFileSystem disk;
+    if (c.ReadOnly) disk.ReadOnly.insert(file_);
+    disk.FailWrites = c.FailWrites;
+    result = SaveSettings(disk, file_, Changed());
+    EXPECT_EQ(result.Outcome, SaveSettingsOutcome::kFailed) << c.Fault;
+    EXPECT_EQ(result.ErrorRow, 96) << c.Fault;
+    EXPECT_EQ(disk.WriteAttempts, 2) << c.Fault;
+    EXPECT_EQ(FileBytes(), "old") << c.Fault;
   }
-  // A file that may not be written counts as read-only and is left alone.
-  WriteFile("old");
-  fs::permissions(file_, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                  fs::perm_options::remove);
-  if (::access(file_.c_str(), W_OK) != 0) {
-    EXPECT_EQ(SaveSettings(file_, Settings()).ErrorRow, 96);
-    EXPECT_EQ(FileBytes(), "old");
-  }
-  // No temporary file is left behind either way.
+
+  // One failure is not yet a failed save.
+  testing::FaultyFileSystem disk;
+  disk.FailFirstWrites = 1;
+  result = SaveSettings(disk, file_, Changed());
+  EXPECT_EQ(result.Outcome, SaveSettingsOutcome::kSaved);
+  EXPECT_EQ(result.ErrorRow, 0);
+  EXPECT_EQ(disk.WriteAttempts, 2);
+  EXPECT_EQ(FileBytes(), SettingsFileBytes(Changed()));
+
+  // No temporary file is left behind.
   int entries = 0;
   for (const auto& entry : fs::directory_iterator(folder_))
     entries += entry.path() != file_;
