@@ -102,6 +102,21 @@ TEST(WordTable, NotedExceptionsKeepTheirEnglishCells) {
   EXPECT_NE(Word(rows::kLeaveToMenuQuestion, kRussian), Word(rows::kLeaveToMenuQuestion, kEnglish));
 }
 
+// These texts follow a name and a space in one sentence ("Client", "Player Ann"), so they may not
+// open a sentence of their own nor, in Korean, start with a particle that belongs to the name.
+TEST(WordTable, TextsAfterANameContinueItsSentence) {
+  for (int row : {rows::kHasInterruptedGame, rows::kInterruptedTheGame, rows::kTimeIsUp}) {
+    for (int language = 0; language < kLanguageCount; ++language) {
+      const std::string text(Word(row, language));
+      ASSERT_FALSE(text.empty());
+      const unsigned char first = static_cast<unsigned char>(text[0]);
+      EXPECT_FALSE(first >= 'A' && first <= 'Z') << "row " << row << ": " << text;
+      for (const char* opening : {"¡", "¿", "이(가)", "은(는)", "의 "})
+        EXPECT_NE(text.rfind(opening, 0), 0u) << "row " << row << ": " << text;
+    }
+  }
+}
+
 TEST(WordTable, EveryShownRowHasATextInEveryLanguage) {
   for (int row : ShownRows()) {
     for (int language = 0; language < kLanguageCount; ++language) {
