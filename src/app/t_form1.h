@@ -57,7 +57,7 @@ class TForm1 : public QWidget, private PictureHost {
   explicit TForm1(ProgramServices services, QWidget* parent = nullptr);
   ~TForm1() override;
 
-  // --- the spec'd handlers -------------------------------------------------------------------
+  // --- event handlers --------------------------------------------------------------------------
   void LateStartUp();
   void Timer1Timer();
   void LeaveTitle();
