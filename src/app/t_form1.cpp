@@ -65,6 +65,18 @@ QString ButtonStyle(const QColor& top, const QColor& bottom, const QColor& text,
       .arg(leftAligned ? QStringLiteral("left") : QStringLiteral("center"));
 }
 
+// The button font's height, smaller where a long translation would not fit the button.
+int FittedPx(const QString& caption, const QString& family, int px, bool bold, int width) {
+  while (px > 8) {
+    QFont font(family);
+    font.setPixelSize(px);
+    font.setBold(bold);
+    if (QFontMetrics(font).horizontalAdvance(caption) <= width - 8) break;
+    --px;
+  }
+  return px;
+}
+
 }  // namespace
 
 TForm1::TForm1(ProgramServices services, QWidget* parent)
@@ -366,8 +378,6 @@ void TForm1::PlaceMainMenu() {
   const bool purple = settings.MainMenuDesign == 1;
   const QColor text = purple ? QColor(200, 175, 50) : QColor(255, 255, 255);
   const QString decor = QString::fromStdString(fonts.LargeFont);
-  const QString red = purple ? ButtonStyle(QColor(250, 245, 230), QColor(205, 195, 170), text, buttonPx, decor, true, false)
-                             : ButtonStyle(QColor(235, 60, 50), QColor(140, 0, 0), text, buttonPx, decor, true, false);
   auto place = [](QWidget* w, const Rect& r) { w->setGeometry(r.Left, r.Top, r.Width, r.Height); };
 
   const ClubListFont listFont = ClubListFontFor(settings.WindowMode, scale_, fonts);
@@ -384,13 +394,17 @@ void TForm1::PlaceMainMenu() {
       purple ? ButtonStyle(QColor(225, 200, 200), QColor(170, 120, 120), QColor(128, 50, 50), listFont.Height, listFamily, listFont.Bold, true)
              : ButtonStyle(QColor(70, 130, 230), QColor(0, 40, 160), QColor(255, 255, 255), listFont.Height, listFamily, listFont.Bold, true));
   place(button6_, menu_.NewPlayer);
-  button6_->setStyleSheet(purple ? red : ButtonStyle(QColor(40, 60, 170), QColor(0, 0, 90), QColor(255, 255, 0), buttonPx, decor, true, false));
+  const int newPx = FittedPx(button6_->text(), decor, buttonPx, true, menu_.NewPlayer.Width);
+  button6_->setStyleSheet(purple ? ButtonStyle(QColor(250, 245, 230), QColor(205, 195, 170), text, newPx, decor, true, false)
+                                 : ButtonStyle(QColor(40, 60, 170), QColor(0, 0, 90), QColor(255, 255, 0), newPx, decor, true, false));
   const std::pair<QPushButton*, Rect> others[] = {{button9_, menu_.TopTen}, {bHistory_, menu_.History},
                                                   {button10_, menu_.Options}, {bMode_, menu_.Mode},
                                                   {button11_, menu_.Exit}};
   for (const auto& [b, r] : others) {
     place(b, r);
-    b->setStyleSheet(red);
+    const int px = FittedPx(b->text(), decor, buttonPx, true, r.Width);
+    b->setStyleSheet(purple ? ButtonStyle(QColor(250, 245, 230), QColor(205, 195, 170), text, px, decor, true, false)
+                            : ButtonStyle(QColor(235, 60, 50), QColor(140, 0, 0), text, px, decor, true, false));
   }
   titleBanner_->Place(menu_.TitleBanner);
   titlePicture_->Place(menu_.TitlePicture);
@@ -561,6 +575,7 @@ void TForm1::ApplyLanguage() {
       {mRadio_, "MRadio"},     {mChat_, "MChat"}};
   for (const auto& [action, name] : items) action->setText(caption(name));
   if (MenuShowing || !TitleShowing) {
+    PlaceMainMenu();
     FillClubList();
     DrawMenuPictures();
   }

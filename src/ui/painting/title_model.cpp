@@ -66,6 +66,14 @@ std::vector<TitleLetter> LayOutTitleLetters(std::string_view titleUtf8) {
   return letters;
 }
 
+std::vector<TitleLetter> LayOutWideTitleLetters(std::string_view titleUtf8, int letterWidth) {
+  std::vector<TitleLetter> letters = LayOutTitleLetters(titleUtf8);
+  const int n = static_cast<int>(letters.size());
+  const int step = letterWidth + 4;
+  for (int i = 0; i < n; ++i) letters[i].X = 381 - (n * step) / 2 + i * step;
+  return letters;
+}
+
 std::uint32_t TitleLetterColour(int letter, long long ticks) {
   const long long turns = ticks / kPaletteTurnTicks;
   return kPalette[(letter + turns) % kTitlePaletteSize];

@@ -22,6 +22,9 @@ struct TitleLetter {
 // Up to ten letters of the title, each placed from x = 381 - 13 n, 26 pixels apart, with the
 // corrections for wide and narrow letters.
 std::vector<TitleLetter> LayOutTitleLetters(std::string_view titleUtf8);
+// Letters far wider than the 26-pixel step (Chinese characters) would run into each other: they
+// are set at their own width plus a small gap, the word centred on the same middle.
+std::vector<TitleLetter> LayOutWideTitleLetters(std::string_view titleUtf8, int letterWidth);
 
 // RGB of letter i (0-based) after `ticks` ticks: the palette turns one place every 10 ticks.
 std::uint32_t TitleLetterColour(int letter, long long ticks);

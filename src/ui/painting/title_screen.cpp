@@ -49,6 +49,11 @@ void TitleScreen::DrawTitle(int languageIndex) {
   p.setRenderHint(QPainter::Antialiasing);
   GradientFrame(p, QRect(QPoint(130, 50), QPoint(630, 450)));
   GradientFrame(p, QRect(QPoint(230, 150), QPoint(530, 350)));
+  // The logos first: the date is wider than the gap between them and stays readable over them.
+  if (!logo_.isNull()) {
+    p.drawImage(250, 270, logo_);
+    p.drawImage(445, 270, logo_);
+  }
   p.setFont(PixelFont("Comic Sans MS", 24));
   p.setPen(QColor(255, 0, 0));
   TextCentered(p, QStringLiteral("Tarnel team"), 230, 530, 240);
@@ -58,10 +63,6 @@ void TitleScreen::DrawTitle(int languageIndex) {
                230, 530, 265);
   p.setPen(QColor(0, 100, 100));
   TextCentered(p, QString::fromLatin1(kVersionText), 230, 530, 315);
-  if (!logo_.isNull()) {
-    p.drawImage(250, 270, logo_);
-    p.drawImage(445, 270, logo_);
-  }
   p.end();
   DrawFrame();
 }
@@ -77,7 +78,11 @@ void TitleScreen::DrawFrame() {
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::TextAntialiasing);
   p.setFont(PixelFont("Arial", 44, true));
-  const std::vector<TitleLetter> letters = LayOutTitleLetters(title_);
+  std::vector<TitleLetter> letters = LayOutTitleLetters(title_);
+  int widest = 0;
+  for (const TitleLetter& l : letters)
+    widest = std::max(widest, p.fontMetrics().horizontalAdvance(QString::fromUtf8(l.Utf8)));
+  if (widest > 34) letters = LayOutWideTitleLetters(title_, widest);
   for (std::size_t i = 0; i < letters.size(); ++i) {
     p.setPen(FromRgb(TitleLetterColour(static_cast<int>(i), ticks_)));
     p.drawText(letters[i].X, 175 + p.fontMetrics().ascent(), QString::fromUtf8(letters[i].Utf8));

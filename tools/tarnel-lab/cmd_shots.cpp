@@ -1,0 +1,137 @@
+// shots: pictures of every window the program has, in several window modes and languages, for
+// people to look at. Runs on Qt's offscreen platform from a throw-away copy of the program folder.
+#include <stdlib.h>
+
+#include <QApplication>
+#include <QPixmap>
+#include <filesystem>
+#include <memory>
+#include <ostream>
+
+#include "app/t_form1.h"
+#include "command.h"
+#include "net/t_form_password.h"
+#include "platform/file_system.h"
+#include "platform/resource_library.h"
+#include "platform/sound_cues.h"
+#include "records/club_file.h"
+#include "ui/messages/user_messages.h"
+#include "ui/painting/program_fonts.h"
+#include "ui/settings/settings.h"
+#include "ui/words/word_table.h"
+
+namespace tarnel::lab {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A sample club so the member list shows real rows.
+std::string SampleClub() {
+  ClubLines lines = ParseClubFile(NewClubFile("001")).Lines;
+  struct Member {
+    const char* Name;
+    double Rating;
+    long long Games, Score;
+  };
+  const Member members[] = {{"Anna", 24.5, 47, 730}, {"Boris Alexandrovich", 11.25, 12, 180},
+                            {"Carla", -3.5, 6, -60}};
+  for (int i = 0; i < 3; ++i) {
+    std::string name = members[i].Name;
+    name.resize(kNameLength, ' ');
+    lines[i] = BuildMemberLine(name, members[i].Rating, members[i].Games, members[i].Score,
+                               EncodePassword("1"));
+  }
+  UpdateClubChecksum(lines);
+  return SerializeClubFile(lines);
+}
+
+void Spin(int ms) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  while (std::chrono::steady_clock::now() < until) QApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+int RunShots(const Args& args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) throw UsageError{"needs an output folder"};
+  const fs::path outFolder = args[0];
+  const fs::path source =
+      FlagValue(args, "--program-folder", (ExecutableFolder().parent_path() / "Tarnel").string());
+  if (!fs::exists(source / kBuiltinLibrary)) {
+    err << "tarnel-lab shots: no " << kBuiltinLibrary << " in " << source.string() << "\n";
+    return 2;
+  }
+  std::error_code ec;
+  fs::create_directories(outFolder, ec);
+  std::string pattern = (fs::temp_directory_path() / "tarnel-shots-XXXXXX").string();
+  if (::mkdtemp(pattern.data()) == nullptr) {
+    err << "tarnel-lab shots: cannot make a temporary folder\n";
+    return 2;
+  }
+  const fs::path folder = pattern;
+  fs::copy_file(source / kBuiltinLibrary, folder / kBuiltinLibrary);
+
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  int argc = 1;
+  char name[] = "tarnel-lab";
+  char* argv[] = {name, nullptr};
+  QApplication app(argc, argv);
+  QApplication::setApplicationDisplayName(QStringLiteral("Tarnel"));
+  MapProgramFonts();
+
+  PosixFileSystem files;
+  RecordedMessages messages;
+  SilentSoundCues cues;
+  int written = 0;
+  auto save = [&](const QPixmap& pixmap, const std::string& file) {
+    const fs::path path = outFolder / file;
+    if (pixmap.save(QString::fromStdString(path.string()), "PNG")) {
+      out << path.string() << "\n";
+      ++written;
+    } else {
+      err << "tarnel-lab shots: cannot write " << path.string() << "\n";
+    }
+  };
+
+  const std::pair<int, const char*> languages[] = {{kEnglish, "en"}, {kRussian, "ru"},
+                                                   {kChinese, "zh"}, {kFrench, "fr"},
+                                                   {kJapanese, "ja"}};
+  for (const auto& [language, code] : languages) {
+    for (int mode : {1, 3, 5}) {
+      Settings settings;
+      settings.LanguageIndex = static_cast<std::uint8_t>(language);
+      settings.WindowMode = mode;
+      files.ReplaceFile(folder / SettingsFileName, SettingsFileBytes(settings));
+      files.ReplaceFile(folder / kClubFileName, SampleClub());
+      files.ReplaceFile(folder / kNetClubFileName, NewClubFile("001"));
+      ProgramServices services;
+      services.ProgramFolder = folder;
+      services.Messages = &messages;
+      services.Cues = &cues;
+      services.Files = &files;
+      services.Screen = QRect(0, 0, 1920, 1080);
+      auto form = std::make_unique<TForm1>(services);
+      form->show();
+      Spin(120);
+      if (mode == 1) save(form->grab(), std::string("title-") + code + ".png");
+      form->LeaveTitle();
+      Spin(120);
+      save(form->grab(), std::string("menu-") + code + "-mode" + std::to_string(mode) + ".png");
+      form->hide();
+    }
+    const std::string line = ParseClubFile(SampleClub()).Lines[0];
+    for (int slot : {1, 6}) {
+      TFormPassword dialog({slot, false, false, line, "", "Vera", "Mr.X"}, language, messages,
+                           nullptr);
+      dialog.show();
+      Spin(60);
+      save(dialog.grab(), std::string("player-") + code + (slot == 6 ? "-new" : "-member") + ".png");
+    }
+  }
+  fs::remove_all(folder, ec);
+  return written > 0 ? 0 : 1;
+}
+
+Registrar shots("shots", "shots DIR [--program-folder F]  pictures of every window (PNG)",
+                RunShots);
+
+}  // namespace
+}  // namespace tarnel::lab
