@@ -21,20 +21,20 @@ std::string MessageText(const RecordsMessage& message, const WordLookup& words) 
   std::string text;
   switch (message.Kind) {
     case RecordsMessageKind::FileMissing:
-      text = word(kRowCantFindFile, kTextCantFindFile) + " \"" + message.Path + "\"!";
+      text = word(rows::kCantFindFile, kTextCantFindFile) + " \"" + message.Path + "\"!";
       break;
     case RecordsMessageKind::IncorrectFile:
-      text = word(kNoWordRow, kTextIncorrectFile) + " \"" + message.Path + "\"!";
+      text = word(rows::kIncorrectFile, kTextIncorrectFile) + " \"" + message.Path + "\"!";
       break;
     case RecordsMessageKind::IncorrectAttributes:
-      text = word(kRowTheFile, kTextTheFile) + message.Path;
-      text += word(kRowHasIncorrectAttributes, kTextHasIncorrectAttributes);
+      text = word(rows::kTheFile, kTextTheFile) + message.Path;
+      text += word(rows::kHasIncorrectAttributes, kTextHasIncorrectAttributes);
       break;
     case RecordsMessageKind::DiskWriteError:
-      text = word(kNoWordRow, kTextDiskWriteError);
+      text = word(rows::kDiskWriteError, kTextDiskWriteError);
       break;
     case RecordsMessageKind::HistoryNotSaved:
-      text = word(kNoWordRow, kTextCantSaveHistory);
+      text = word(rows::kCantSaveHistory, kTextCantSaveHistory);
       break;
   }
   // The phrases mark a line break with the two characters \n\r, written out or as bytes.

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/words/word_rows.h"
+
 namespace tarnel {
 
 enum class RecordsMessageKind {
@@ -22,13 +24,9 @@ struct RecordsMessage {
   std::string Path;  // the file concerned, as the user sees it (UTF-8)
 };
 
-// Word-table rows the messages are made of; kNoWordRow where the table's row for a text is not
-// fixed, in which case the lookup should find it by its English text.
-inline constexpr int kNoWordRow = -1;
-inline constexpr int kRowTheFile = 90;                 // "The file \""
-inline constexpr int kRowHasIncorrectAttributes = 91;  // "\" has incorrect attributes!..."
-inline constexpr int kRowCantFindFile = 93;            // "Can`t find the file"
-
+// The phrases the messages are made of: each is the English text of its word-table row
+// (rows::kTheFile, kHasIncorrectAttributes, kCantFindFile, kIncorrectFile, kDiskWriteError,
+// kCantSaveHistory), shown when the caller passes no lookup.
 inline constexpr std::string_view kTextTheFile = "The file \"";
 inline constexpr std::string_view kTextHasIncorrectAttributes =
     "\" has incorrect attributes!\\n\\rThe work of the program will be incorrect!";
@@ -37,7 +35,7 @@ inline constexpr std::string_view kTextIncorrectFile = "The incorrect file";
 inline constexpr std::string_view kTextDiskWriteError = "Error of disk writing!";
 inline constexpr std::string_view kTextCantSaveHistory = "Cann`t save history!";
 
-// (row, English text) -> text in the current language, UTF-8.
+// (row from word_rows.h, English text) -> text in the current language, UTF-8.
 using WordLookup = std::function<std::string(int row, std::string_view english)>;
 
 // The whole message; without a lookup, in English. A "\n\r" in a phrase becomes a line break.

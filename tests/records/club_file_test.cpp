@@ -7,6 +7,7 @@
 #include "core/cp1251.h"
 #include "records/fixed_text.h"
 #include "records_test_support.h"
+#include "ui/words/word_rows.h"
 
 namespace tarnel {
 namespace {
@@ -482,18 +483,32 @@ TEST(ClubMemberList, WideCaptionsLoseNameCharactersFromTheEnd) {
 
 TEST(RecordsMessages, WordsComeFromTheCallersTable) {
   RecordsMessage message{RecordsMessageKind::IncorrectAttributes, "/x/Tarnel.clb"};
-  std::vector<int> rows;
+  std::vector<int> asked;
   auto words = [&](int row, std::string_view english) {
-    rows.push_back(row);
-    return row == kRowTheFile ? std::string("Файл \"") : std::string(english);
+    asked.push_back(row);
+    return row == rows::kTheFile ? std::string("Файл \"") : std::string(english);
   };
   EXPECT_EQ(MessageText(message, words),
             "Файл \"/x/Tarnel.clb\" has incorrect attributes!\nThe work of the program will be "
             "incorrect!");
-  EXPECT_EQ(rows, (std::vector<int>{kRowTheFile, kRowHasIncorrectAttributes}));  // in reading order
+  // In reading order.
+  EXPECT_EQ(asked, (std::vector<int>{rows::kTheFile, rows::kHasIncorrectAttributes}));
   EXPECT_EQ(MessageText({RecordsMessageKind::FileMissing, "a"}, words),
             "Can`t find the file \"a\"!");
   EXPECT_EQ(MessageText({RecordsMessageKind::HistoryNotSaved, ""}), "Cann`t save history!");
+
+  // Every message asks for its row by name.
+  const std::pair<RecordsMessageKind, int> kinds[] = {
+      {RecordsMessageKind::FileMissing, rows::kCantFindFile},
+      {RecordsMessageKind::IncorrectFile, rows::kIncorrectFile},
+      {RecordsMessageKind::DiskWriteError, rows::kDiskWriteError},
+      {RecordsMessageKind::HistoryNotSaved, rows::kCantSaveHistory},
+  };
+  for (auto [kind, row] : kinds) {
+    asked.clear();
+    MessageText({kind, "a"}, words);
+    EXPECT_EQ(asked, std::vector<int>{row});
+  }
 }
 
 }  // namespace

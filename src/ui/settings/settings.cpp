@@ -365,11 +365,11 @@ SaveSettingsResult SaveSettings(const std::filesystem::path& file, const Setting
     std::filesystem::remove(context.TemporaryMusicFile, ignored);
   }
   if (context.ClubFileCheckFailed && context.ClubFileCheckFailed()) {
-    return {SaveSettingsOutcome::kSkipped, 0};
+    return {SaveSettingsOutcome::kSkipped, rows::kNone};
   }
   const std::string bytes = SettingsFileBytes(settings);
   if (ReplaceFileAtomically(file, bytes) || ReplaceFileAtomically(file, bytes)) {
-    return {SaveSettingsOutcome::kSaved, 0};
+    return {SaveSettingsOutcome::kSaved, rows::kNone};
   }
   return {SaveSettingsOutcome::kFailed, rows::kCantSaveOptions};
 }

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/words/word_rows.h"
+
 namespace tarnel {
 
 inline constexpr char SettingsFileName[] = "Tarnel.ini";
@@ -109,7 +111,7 @@ enum class SaveSettingsOutcome {
 
 struct SaveSettingsResult {
   SaveSettingsOutcome Outcome = SaveSettingsOutcome::kSaved;
-  int ErrorRow = 0;  // word-table row of the message to show, 0 for none
+  int ErrorRow = rows::kNone;  // word-table row of the message to show
 };
 
 // Replaces the file as a whole: written to a temporary file beside it, flushed to disk and

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "club/address_cipher.h"
+#include "ui/words/word_rows.h"
 
 namespace tarnel {
 namespace {
@@ -439,7 +440,7 @@ TEST_F(SettingsFileTest, SaveDeletesTheMusicFileAndRespectsAFailedClubCheck) {
   SaveSettingsContext context{music, [] { return true; }};
   SaveSettingsResult result = SaveSettings(file_, Changed(), context);
   EXPECT_EQ(result.Outcome, SaveSettingsOutcome::kSkipped);
-  EXPECT_EQ(result.ErrorRow, 0);
+  EXPECT_EQ(result.ErrorRow, rows::kNone);
   EXPECT_FALSE(fs::exists(music));
   EXPECT_EQ(FileBytes(), "old");
 
@@ -448,10 +449,10 @@ TEST_F(SettingsFileTest, SaveDeletesTheMusicFileAndRespectsAFailedClubCheck) {
   EXPECT_EQ(FileBytes(), SettingsFileBytes(Changed()));
 }
 
-TEST_F(SettingsFileTest, FailedSaveReportsRow96AndKeepsTheOldFile) {
+TEST_F(SettingsFileTest, FailedSaveReportsCantSaveOptionsAndKeepsTheOldFile) {
   SaveSettingsResult result = SaveSettings(folder_ / "missing" / SettingsFileName, Settings());
   EXPECT_EQ(result.Outcome, SaveSettingsOutcome::kFailed);
-  EXPECT_EQ(result.ErrorRow, 96);
+  EXPECT_EQ(result.ErrorRow, rows::kCantSaveOptions);
 
   if (::geteuid() != 0) {  // root writes anywhere
     WriteFile("old");
@@ -465,7 +466,7 @@ TEST_F(SettingsFileTest, FailedSaveReportsRow96AndKeepsTheOldFile) {
   fs::permissions(file_, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
   if (::access(file_.c_str(), W_OK) != 0) {
-    EXPECT_EQ(SaveSettings(file_, Settings()).ErrorRow, 96);
+    EXPECT_EQ(SaveSettings(file_, Settings()).ErrorRow, rows::kCantSaveOptions);
     EXPECT_EQ(FileBytes(), "old");
   }
   // No temporary file is left behind either way.
