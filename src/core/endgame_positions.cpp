@@ -35,6 +35,11 @@ TTableState RandomEndgameState(RandomSource& random, bool answering) {
   }
 }
 
+TTableState EndgameStateOfSeed(std::uint64_t seed) {
+  SeededRandom random(seed);
+  return RandomEndgameState(random, seed % 2 == 0);
+}
+
 PerfectInfoPosition RandomPerfectInfoPosition(RandomSource& random, int cards) {
   cards = std::clamp(cards, 1, kSolverSlots);
   TTableState deck;

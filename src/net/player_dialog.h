@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "ui/words/word_rows.h"
+
 namespace tarnel {
 
 inline constexpr int kNewPlayerSlot = 6;
@@ -55,7 +57,7 @@ struct Admission {
 
 struct PlayerDialogVerdict {
   bool Accepted = false;
-  int MessageRow = -1;  // the word-table row to show when refused
+  int MessageRow = rows::kNone;  // the word-table row to show when refused
   PlayerField Focus = PlayerField::Name;
   std::optional<std::string> LastTypedName;  // to keep in the settings, once a name was typed
   Admission Admitted;

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/words/word_rows.h"
+
 namespace tarnel {
 
 enum class RecordsMessageKind {

@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 
+#include "build_folders.h"
 #include "records/club_file.h"
 
 namespace tarnel::testing {
@@ -34,7 +35,7 @@ class ProgramFolder {
     std::string pattern = (std::filesystem::temp_directory_path() / "tarnel-app-XXXXXX");
     if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "mkdtemp failed";
     path_ = pattern;
-    std::filesystem::copy_file(std::filesystem::path(TARNEL_PROGRAM_FOLDER) / "Tarnel.res",
+    std::filesystem::copy_file(build::ProgramFolder() / "Tarnel.res",
                                path_ / "Tarnel.res");
     Write("Tarnel.clb", NewClubFile("001"));
     Write("Tarnel.net", NewClubFile("001"));

@@ -200,14 +200,5 @@ TEST(ChooseTrump, BanksPointsWhileTheyAreSafe) {
   }
 }
 
-TEST(ComputerPlayer, TenCardRoundsNeverSearch) {
-  Position pos;
-  pos.s.HandSize = 10;
-  pos.s.NextStock = kStockEmpty;  // not a real 10-card state, but the search must stay off
-  EXPECT_FALSE(EndgameApplies(pos.s));
-  pos.s.HandSize = 6;
-  EXPECT_TRUE(EndgameApplies(pos.s));
-}
-
 }  // namespace
 }  // namespace tarnel

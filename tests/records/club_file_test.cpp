@@ -504,6 +504,22 @@ TEST(RecordsMessages, WordsComeFromTheCallersTableInItsLanguage) {
   EXPECT_NE(missing.find("\xD0"), std::string::npos);  // Cyrillic letters, not the English text
   EXPECT_EQ(MessageText({RecordsMessageKind::HistoryNotSaved, ""}, English), "Cann`t save history!");
   EXPECT_EQ(MessageText({RecordsMessageKind::DiskWriteError, ""}, English), "Error of disk writing!");
+
+  // Every message asks for its row by name.
+  const std::pair<RecordsMessageKind, int> kinds[] = {
+      {RecordsMessageKind::FileMissing, rows::kCantFindFile},
+      {RecordsMessageKind::IncorrectFile, rows::kIncorrectFile},
+      {RecordsMessageKind::DiskWriteError, rows::kDiskWriteError},
+      {RecordsMessageKind::HistoryNotSaved, rows::kCantSaveHistory},
+  };
+  for (auto [kind, row] : kinds) {
+    std::vector<int> asked;
+    MessageText({kind, "a"}, [&](int r) {
+      asked.push_back(r);
+      return std::string();
+    });
+    EXPECT_EQ(asked, std::vector<int>{row});
+  }
 }
 
 }  // namespace

@@ -46,11 +46,7 @@ Stats Summarise(std::vector<double> v) {
 int RunBenchPictures(const Args& args, std::ostream& out, std::ostream& err) {
   int repeat = static_cast<int>(FlagInt(args, "--repeat", 20));
   if (repeat < 1) throw UsageError{"--repeat needs a positive number"};
-  fs::path folder = FlagValue(args, "--program-folder", "");
-  if (folder.empty()) {
-    fs::path exe = ExecutableFolder();
-    folder = fs::exists(exe / kBuiltinLibrary) ? exe : exe.parent_path() / "Tarnel";
-  }
+  const fs::path folder = ProgramFolderOf(args);
   if (!fs::exists(folder / kBuiltinLibrary)) {
     err << "bench pictures: no " << kBuiltinLibrary << " in " << folder.string() << "\n";
     return 2;

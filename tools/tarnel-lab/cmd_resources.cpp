@@ -3,6 +3,8 @@
 #include <fstream>
 #include <ostream>
 
+#include <QGuiApplication>
+
 #include "command.h"
 #include "platform/resource_library.h"
 #include "ui/pictures/contact_sheet.h"
@@ -12,17 +14,21 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// "builtin" is the program's own library: beside tarnel-lab, or in the build's program folder.
+// "builtin" is the program's own library in the program folder.
 fs::path ResolveLibrary(const std::string& what, const Args& args) {
   if (what != "builtin") return what;
-  std::string folder = FlagValue(args, "--program-folder", "");
-  if (!folder.empty()) return fs::path(folder) / kBuiltinLibrary;
-  fs::path exe = ExecutableFolder();
-  for (const auto& candidate :
-       {exe / kBuiltinLibrary, exe.parent_path() / "Tarnel" / kBuiltinLibrary}) {
-    if (fs::exists(candidate)) return candidate;
-  }
-  return exe.parent_path() / "Tarnel" / kBuiltinLibrary;
+  return ProgramFolderOf(args) / kBuiltinLibrary;
+}
+
+// The contact sheet draws with Qt, which needs an application; no display is used.
+bool WriteSheet(const ResourceArchive& library, const fs::path& out, std::string& error) {
+  static char name[] = "tarnel-lab";
+  static char platform[] = "-platform";
+  static char offscreen[] = "offscreen";
+  static char* argv[] = {name, platform, offscreen, nullptr};
+  int argc = 3;
+  QGuiApplication app(argc, argv);
+  return WriteContactSheet(library, out, error);
 }
 
 int RunResources(const Args& args, std::ostream& out, std::ostream& err) {
@@ -74,7 +80,7 @@ int RunResources(const Args& args, std::ostream& out, std::ostream& err) {
   if (action == "sheet") {
     if (args.size() < 3) throw UsageError{"sheet needs an output PNG file"};
     std::string error;
-    if (!WriteContactSheet(*library, args[2], error)) {
+    if (!WriteSheet(*library, args[2], error)) {
       err << "tarnel-lab resources sheet: " << error << "\n";
       return 1;
     }

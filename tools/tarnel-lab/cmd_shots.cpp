@@ -53,8 +53,7 @@ void Spin(int ms) {
 int RunShots(const Args& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) throw UsageError{"needs an output folder"};
   const fs::path outFolder = args[0];
-  const fs::path source =
-      FlagValue(args, "--program-folder", (ExecutableFolder().parent_path() / "Tarnel").string());
+  const fs::path source = ProgramFolderOf(args);
   if (!fs::exists(source / kBuiltinLibrary)) {
     err << "tarnel-lab shots: no " << kBuiltinLibrary << " in " << source.string() << "\n";
     return 2;

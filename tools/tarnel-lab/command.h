@@ -1,6 +1,7 @@
 // tarnel-lab commands register themselves here; each lives in its own cmd_*.cpp file.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <iosfwd>
 #include <string>
@@ -29,6 +30,11 @@ struct Registrar {
 bool FindFlag(const Args& args, const std::string& flag);
 std::string FlagValue(const Args& args, const std::string& flag, const std::string& fallback);
 long long FlagInt(const Args& args, const std::string& flag, long long fallback);
+
+// The program folder a command reads the program's own files from: `--program-folder DIR` when
+// given, else tarnel-lab's own folder when "Tarnel.res" lies beside it (a copy in an installed
+// program folder), else the build's program folder (tarnel::build::ProgramFolder()).
+std::filesystem::path ProgramFolderOf(const Args& args);
 
 struct UsageError {
   std::string Message;

@@ -2,7 +2,9 @@
 #include <algorithm>
 #include <iostream>
 
+#include "build_folders.h"
 #include "command.h"
+#include "platform/resource_library.h"
 
 namespace tarnel::lab {
 
@@ -37,6 +39,14 @@ long long FlagInt(const Args& args, const std::string& flag, long long fallback)
   } catch (...) {
     throw UsageError{flag + " needs a whole number, not '" + text + "'"};
   }
+}
+
+std::filesystem::path ProgramFolderOf(const Args& args) {
+  std::string given = FlagValue(args, "--program-folder", "");
+  if (!given.empty()) return given;
+  std::filesystem::path own = ExecutableFolder();
+  if (std::filesystem::exists(own / kBuiltinLibrary)) return own;
+  return build::ProgramFolder();
 }
 
 }  // namespace tarnel::lab

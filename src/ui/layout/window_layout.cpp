@@ -139,7 +139,7 @@ ClubListFont ClubListFontFor(int windowMode, const WindowScale& scale, const Fon
 MainMenuLayout LayOutMainMenu(const WindowScale& s, int windowMode, bool calendarShown) {
   MainMenuLayout m;
   const int u = s.Scale(30);
-  m.RowHeight = u;
+  m.UnitHeight = u;
   m.TitleBanner = {s.X(230), s.Y(90) - s.Scale(5), s.X(300), 3 * u};
   m.TitlePicture = s.Scaled(180, 12, 400, 70);
   m.ClubHeading = s.Scaled(205, 183, 350, 40);

@@ -111,7 +111,7 @@ ClubListFont ClubListFontFor(int windowMode, const WindowScale& scale, const Fon
 // --- the main menu ----------------------------------------------------------------------------
 
 struct MainMenuLayout {
-  int RowHeight = 30;  // u
+  int UnitHeight = 30;  // u
   Rect TitleBanner, TitlePicture, ClubHeading, ClubListHeading;
   std::array<Rect, 5> MemberRows;
   Rect NewPlayer, TopTen, History, Options, Mode, Exit;

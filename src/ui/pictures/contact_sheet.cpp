@@ -7,8 +7,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cstdlib>
-#include <memory>
 
 #include "platform/picture_codecs.h"
 #include "platform/resource_library.h"
@@ -16,15 +14,6 @@
 
 namespace tarnel {
 namespace {
-
-void EnsureGuiApplication() {
-  if (QGuiApplication::instance()) return;
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  static int argc = 1;
-  static char name[] = "tarnel";
-  static char* argv[] = {name, nullptr};
-  static auto app = std::make_unique<QGuiApplication>(argc, argv);
-}
 
 struct Cell {
   std::string Label;
@@ -48,7 +37,11 @@ QImage Checker(int w, int h) {
 
 bool WriteContactSheet(const ResourceArchive& library, const std::filesystem::path& out,
                        std::string& error) {
-  EnsureGuiApplication();
+  // Fonts and painting need the caller's application; the sheet never starts one of its own.
+  if (!QGuiApplication::instance()) {
+    error = "the contact sheet needs a QGuiApplication";
+    return false;
+  }
   std::vector<Cell> cells;
   for (const auto& file : library.FileNames()) {
     auto bytes = library.ReadFile(file);

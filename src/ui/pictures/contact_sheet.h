@@ -9,8 +9,9 @@
 
 namespace tarnel {
 
-// Draws the sheet and writes it as PNG. Needs no display (Qt's offscreen platform is used when
-// no application exists yet). False with `error` set when nothing could be written.
+// Draws the sheet and writes it as PNG. The caller creates the QGuiApplication (any platform:
+// tarnel-lab uses the offscreen one, so no display is needed). False with `error` set when
+// nothing could be written, also when there is no application.
 bool WriteContactSheet(const ResourceArchive& library, const std::filesystem::path& out,
                        std::string& error);
 

@@ -3,11 +3,12 @@
 #include <ctime>
 
 #include "platform/clock_random.h"
+#include "ui/words/word_rows.h"
 
 namespace tarnel {
 
 std::string PictureHost::Word(int row) const {
-  return row == kCantFindFileRow ? "Can`t find the file" : "";
+  return row == rows::kCantFindFile ? "Can`t find the file" : "";
 }
 
 Picture FlattenOnto(const Picture& source, int width, int height, std::uint32_t under) {
@@ -82,7 +83,7 @@ void PictureLoader::SetGeometry(const TableGeometry& geometry) {
 }
 
 void PictureLoader::Attention(const std::string& libraryFile) {
-  host_.ShowAttention(host_.Word(kCantFindFileRow) + " " + libraryFile, "", "");
+  host_.ShowAttention(host_.Word(rows::kCantFindFile) + " " + libraryFile, "", "");
 }
 
 const Picture& PictureLoader::Face(int cardIndex) const {

@@ -39,11 +39,9 @@ class PictureHost {
                              const std::string& link) = 0;
   // The purple main-menu, table and dialog designs go back to their first choices.
   virtual void SwitchOffPurpleDesigns() = 0;
-  // A word-table row in the current language; only row 93 is asked for here.
+  // A word-table row in the current language; only rows::kCantFindFile is asked for here.
   virtual std::string Word(int row) const;
 };
-
-inline constexpr int kCantFindFileRow = 93;
 
 // Everything painting needs, loaded once per choice; painting never opens a library.
 struct CardPictures {

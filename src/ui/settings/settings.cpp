@@ -363,11 +363,11 @@ SaveSettingsResult SaveSettings(FileSystem& fs, const std::filesystem::path& fil
                                 const Settings& settings, const SaveSettingsContext& context) {
   if (!context.TemporaryMusicFile.empty()) fs.RemoveFile(context.TemporaryMusicFile);
   if (context.ClubFileCheckFailed && context.ClubFileCheckFailed()) {
-    return {SaveSettingsOutcome::kSkipped, 0};
+    return {SaveSettingsOutcome::kSkipped, rows::kNone};
   }
   const std::string bytes = SettingsFileBytes(settings);
   if (fs.ReplaceFile(file, bytes) || fs.ReplaceFile(file, bytes)) {
-    return {SaveSettingsOutcome::kSaved, 0};
+    return {SaveSettingsOutcome::kSaved, rows::kNone};
   }
   return {SaveSettingsOutcome::kFailed, rows::kCantSaveOptions};
 }

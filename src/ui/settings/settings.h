@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "platform/file_system.h"
+#include "ui/words/word_rows.h"
 
 namespace tarnel {
 
@@ -113,7 +114,7 @@ enum class SaveSettingsOutcome {
 
 struct SaveSettingsResult {
   SaveSettingsOutcome Outcome = SaveSettingsOutcome::kSaved;
-  int ErrorRow = 0;  // word-table row of the message to show, 0 for none
+  int ErrorRow = rows::kNone;  // word-table row of the message to show
 };
 
 // Replaces the file as a whole (FileSystem::ReplaceFile), so the old file stays intact whenever

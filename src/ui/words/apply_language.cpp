@@ -106,7 +106,7 @@ LanguageTexts ApplyLanguage(const ApplyLanguageInput& input) {
     const char* form = "TFormOptions";
     for (const RowCaption& rc : kOptionsCaptions)
       caption(form, rc.Control, std::string(Word(rc.Row, lang)), rc.Row);
-    caption(form, "TabSheet8", "DLL", -1);
+    caption(form, "TabSheet8", "DLL", rows::kNone);
     caption(form, "Button3",
             std::string(Word(rows::kSpeed, lang)) + "=" + std::to_string(input.FlySpeed),
             rows::kSpeed);
@@ -160,12 +160,11 @@ LanguageTexts ApplyLanguage(const ApplyLanguageInput& input) {
   }
 
   const char* form = "TForm1";
-  caption(form, "TForm1", std::string(ProductTitle(lang)), -1);
+  caption(form, "TForm1", std::string(ProductTitle(lang)), rows::kNone);
   for (const RowCaption& rc : kMainCaptions)
     caption(form, rc.Control, std::string(Word(rc.Row, lang)), rc.Row);
-  int clubMode = input.ClubDisplay == 2 ? 2 : 1;
-  caption(form, "ClubHeading", std::string(Word(rows::kMode + clubMode, lang)),
-          rows::kMode + clubMode);
+  const int heading = input.ClubDisplay == 2 ? rows::kClubHeadingRating : rows::kClubHeadingScore;
+  caption(form, "ClubHeading", std::string(Word(heading, lang)), heading);
   return texts;
 }
 

@@ -6,13 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "ui/words/word_rows.h"
+
 namespace tarnel {
 
 struct Caption {
-  std::string Form;     // "TForm1" or "TFormOptions"
-  std::string Control;  // component name, e.g. "Button6", "TabSheet3", "MSpeed"
-  std::string Text;     // UTF-8
-  int Row = -1;         // word-table row the text is built from; -1 for none
+  std::string Form;       // "TForm1" or "TFormOptions"
+  std::string Control;    // component name, e.g. "Button6", "TabSheet3", "MSpeed"
+  std::string Text;       // UTF-8
+  int Row = rows::kNone;  // word-table row the text is built from
 };
 
 struct ItemList {
@@ -32,7 +34,7 @@ struct LanguageTexts {
 
 struct ApplyLanguageInput {
   int LanguageIndex = 0;
-  int ClubDisplay = 1;  // 1 score, 2 rating: the club-list heading is row 6 + this
+  int ClubDisplay = 1;  // 1 score, 2 rating: picks the club-list heading
   int FlySpeed = 4;     // shown on the options dialog's speed button
   bool MainOnly = false;
 };

@@ -369,6 +369,9 @@ namespace tarnel::rows {
 TARNEL_WORD_ROWS(TARNEL_WORD_ROW_CONSTANT)
 #undef TARNEL_WORD_ROW_CONSTANT
 
+// No row: a caption or message that does not come from the table.
+inline constexpr int kNone = -1;
+
 // Blocks addressed as base row plus offset.
 inline constexpr int kCardDesignCount = 48;  // kCardDesignFirst + CardDesign
 inline constexpr int kBackgroundCount = 10;  // kBackgroundFirst + BackgroundIndex - 1

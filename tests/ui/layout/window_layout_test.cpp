@@ -87,7 +87,7 @@ TEST(Fonts, RolesTakeTheirScaleAndTheClubListSwitchesFontOutsideTheSmallWindow) 
 
 TEST(MainMenuLayout, RowsStackUnderTheHeadingAndClocksShowOnlyOnLargeWindows) {
   const MainMenuLayout m = LayOutMainMenu(WindowScale::ForMode(1, 0, 0), 1, false);
-  EXPECT_EQ(m.RowHeight, 30);
+  EXPECT_EQ(m.UnitHeight, 30);
   EXPECT_EQ(m.ClubListHeading, (Rect{180, 225, 400, 30}));
   EXPECT_EQ(m.MemberRows[0], (Rect{180, 265, 400, 30}));
   EXPECT_EQ(m.MemberRows[4], (Rect{180, 385, 400, 30}));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "build_folders.h"
 #include "ui/pictures/picture_loader.h"
 
 namespace tarnel {
@@ -8,8 +9,7 @@ namespace {
 class BuiltinPictures : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    library_ =
-        ResourceArchive::Open(std::filesystem::path(TARNEL_PROGRAM_FOLDER) / kBuiltinLibrary);
+    library_ = ResourceArchive::Open(build::ProgramFolder() / kBuiltinLibrary);
   }
   static void TearDownTestSuite() { library_.reset(); }
   static std::unique_ptr<ResourceArchive> library_;
@@ -132,7 +132,7 @@ TEST(BuiltinLoading, EverySizeClassLoadsWithoutFallingBack) {
   for (const auto& g : geometries) {
     PictureChoice choice;
     SilentHost host;
-    PictureLoader loader({TARNEL_PROGRAM_FOLDER}, choice, host);
+    PictureLoader loader({build::ProgramFolder()}, choice, host);
     loader.SetGeometry(g);
     EXPECT_TRUE(loader.LoadCardFaces()) << g.K;
     EXPECT_TRUE(loader.LoadBackground(false)) << g.K;

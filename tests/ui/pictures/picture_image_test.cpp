@@ -28,8 +28,27 @@ TEST(PictureImage, QtSeesTheSamePixelsWithoutACopy) {
   EXPECT_TRUE(PictureImage(Picture()).isNull());
 }
 
+// The library only draws: without the caller's application it writes nothing and starts none.
+TEST(ContactSheet, NeedsTheCallersApplication) {
+  ASSERT_EQ(QGuiApplication::instance(), nullptr);
+  char pattern[] = "/tmp/tarnel-sheet-XXXXXX";
+  std::filesystem::path dir = mkdtemp(pattern);
+  ASSERT_TRUE(WriteResourceArchive(dir / "lib.dll", {{"Big.png", EncodePng(Picture(5, 4))}}));
+  auto library = ResourceArchive::Open(dir / "lib.dll");
+  ASSERT_TRUE(library);
+  std::string error;
+  EXPECT_FALSE(WriteContactSheet(*library, dir / "sheet.png", error));
+  EXPECT_FALSE(error.empty());
+  EXPECT_FALSE(std::filesystem::exists(dir / "sheet.png"));
+  EXPECT_EQ(QGuiApplication::instance(), nullptr);
+  std::filesystem::remove_all(dir);
+}
+
 TEST(ContactSheet, DrawsEveryPictureOfALibrary) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
+  int argc = 3;
+  char name[] = "test", platform[] = "-platform", offscreen[] = "offscreen";
+  char* argv[] = {name, platform, offscreen, nullptr};
+  QGuiApplication app(argc, argv);
   char pattern[] = "/tmp/tarnel-sheet-XXXXXX";
   std::filesystem::path dir = mkdtemp(pattern);
   Animation a;

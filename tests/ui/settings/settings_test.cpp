@@ -11,6 +11,7 @@
 
 #include "club/address_cipher.h"
 #include "platform/file_system_test_support.h"
+#include "ui/words/word_rows.h"
 
 namespace tarnel {
 namespace {
@@ -455,7 +456,7 @@ TEST_F(SettingsFileTest, AFifoUnderTheNameIsNotWaitedOn) {
   });
   EXPECT_EQ(exitCode, 0);
   // Nor is it replaced by a save.
-  EXPECT_EQ(SaveSettings(file_, Changed()).ErrorRow, 96);
+  EXPECT_EQ(SaveSettings(file_, Changed()).ErrorRow, rows::kCantSaveOptions);
   EXPECT_TRUE(fs::is_fifo(file_));
 }
 
@@ -493,7 +494,7 @@ TEST_F(SettingsFileTest, SaveDeletesTheMusicFileAndRespectsAFailedClubCheck) {
   SaveSettingsContext context{music, [] { return true; }};
   SaveSettingsResult result = SaveSettings(file_, Changed(), context);
   EXPECT_EQ(result.Outcome, SaveSettingsOutcome::kSkipped);
-  EXPECT_EQ(result.ErrorRow, 0);
+  EXPECT_EQ(result.ErrorRow, rows::kNone);
   EXPECT_FALSE(fs::exists(music));
   EXPECT_EQ(FileBytes(), "old");
 
@@ -502,10 +503,10 @@ TEST_F(SettingsFileTest, SaveDeletesTheMusicFileAndRespectsAFailedClubCheck) {
   EXPECT_EQ(FileBytes(), SettingsFileBytes(Changed()));
 }
 
-TEST_F(SettingsFileTest, FailedSaveReportsRow96AndKeepsTheOldFile) {
+TEST_F(SettingsFileTest, FailedSaveReportsCantSaveOptionsAndKeepsTheOldFile) {
   SaveSettingsResult result = SaveSettings(folder_ / "missing" / SettingsFileName, Settings());
   EXPECT_EQ(result.Outcome, SaveSettingsOutcome::kFailed);
-  EXPECT_EQ(result.ErrorRow, 96);
+  EXPECT_EQ(result.ErrorRow, rows::kCantSaveOptions);
 
   // A file that may not be written counts as read-only and is left alone; a write that fails
   // (a full disk) is tried once more. Either way row 96 and the old file stays.
@@ -521,7 +522,7 @@ TEST_F(SettingsFileTest, FailedSaveReportsRow96AndKeepsTheOldFile) {
     disk.FailWrites = c.FailWrites;
     result = SaveSettings(disk, file_, Changed());
     EXPECT_EQ(result.Outcome, SaveSettingsOutcome::kFailed) << c.Fault;
-    EXPECT_EQ(result.ErrorRow, 96) << c.Fault;
+    EXPECT_EQ(result.ErrorRow, rows::kCantSaveOptions) << c.Fault;
     EXPECT_EQ(disk.WriteAttempts, 2) << c.Fault;
     EXPECT_EQ(FileBytes(), "old") << c.Fault;
   }
@@ -531,7 +532,7 @@ TEST_F(SettingsFileTest, FailedSaveReportsRow96AndKeepsTheOldFile) {
   disk.FailFirstWrites = 1;
   result = SaveSettings(disk, file_, Changed());
   EXPECT_EQ(result.Outcome, SaveSettingsOutcome::kSaved);
-  EXPECT_EQ(result.ErrorRow, 0);
+  EXPECT_EQ(result.ErrorRow, rows::kNone);
   EXPECT_EQ(disk.WriteAttempts, 2);
   EXPECT_EQ(FileBytes(), SettingsFileBytes(Changed()));
 

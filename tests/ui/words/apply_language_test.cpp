@@ -21,8 +21,8 @@ TEST(ApplyLanguage, MainWindowCaptionsComeFromTheirRows) {
   EXPECT_EQ(CaptionOf(texts, "MSpeed"), Word(rows::kSpeed, kRussian));
   EXPECT_EQ(CaptionOf(texts, "MConvention"), Word(rows::kConvention, kRussian));
   EXPECT_EQ(CaptionOf(texts, "MRadio"), Word(rows::kRadio, kRussian));
-  // Club mode 2 shows the rating heading, row 6 + 2.
-  EXPECT_EQ(CaptionOf(texts, "ClubHeading"), Word(8, kRussian));
+  // Club mode 2 shows the rating heading.
+  EXPECT_EQ(CaptionOf(texts, "ClubHeading"), Word(rows::kClubHeadingRating, kRussian));
   // mainOnly leaves the options dialog alone.
   EXPECT_EQ(texts.Find("TabSheet1"), nullptr);
   EXPECT_EQ(texts.FindItems("ComboBoxLan"), nullptr);
@@ -76,15 +76,44 @@ TEST(ApplyLanguage, StoredLanguageBeyondTheTableShowsEnglish) {
 TEST(ApplyLanguage, CaptionsNameTheirRows) {
   LanguageTexts texts = ApplyLanguage({kGerman, 1, 4, false});
   const std::pair<const char*, int> expected[] = {
-      {"Button6", 0},       {"Button9", 3},       {"Button10", 2},      {"Button11", 4},
-      {"BMode", 6},         {"BHistory", 5},      {"ClubHeading", 7},   {"GenCount", 25},
-      {"Quit", 21},         {"ChangeName", 26},   {"MSpeed", 298},      {"MConvention", 633},
-      {"Help", 27},         {"MComment", 28},     {"About", 29},        {"MRadio", 1016},
-      {"MChat", 178},       {"TabSheet1", 30},    {"TabSheet2", 38},    {"TabSheet3", 39},
-      {"TabSheet4", 516},   {"TabSheet5", 40},    {"TabSheet6", 362},   {"TabSheet7", 292},
-      {"TabSheet9", 382},   {"GroupBox1", 32},    {"CheckBox3", 282},   {"CheckBox4", 283},
-      {"CheckBoxCur", 284}, {"CheckBoxNet", 104}, {"RadioGroup2", 278}, {"RadioGroup3", 685},
-      {"Label2", 289},      {"Label1", 291},      {"RGRadio", 301},     {"GroupBoxSalute", 391},
+      {"Button6", rows::kNewPlayer},
+      {"Button9", rows::kTopTen},
+      {"Button10", rows::kOptions},
+      {"Button11", rows::kExit},
+      {"BMode", rows::kMode},
+      {"BHistory", rows::kHistory},
+      {"ClubHeading", rows::kClubHeadingScore},
+      {"GenCount", rows::kGeneralScore},
+      {"Quit", rows::kExitToMenu},
+      {"ChangeName", rows::kChangeName},
+      {"MSpeed", rows::kSpeed},
+      {"MConvention", rows::kConvention},
+      {"Help", rows::kHelp},
+      {"MComment", rows::kComment},
+      {"About", rows::kAbout},
+      {"MRadio", rows::kRadio},
+      {"MChat", rows::kChat},
+      {"TabSheet1", rows::kTabGeneral},
+      {"TabSheet2", rows::kTabCards},
+      {"TabSheet3", rows::kTabDecks},
+      {"TabSheet4", rows::kTabGame},
+      {"TabSheet5", rows::kTabFonts},
+      {"TabSheet6", rows::kTabBackground},
+      {"TabSheet7", rows::kSaveGames},
+      {"TabSheet8", rows::kNone},
+      {"TabSheet9", rows::kTabDesign},
+      {"GroupBox1", rows::kMultimedia},
+      {"CheckBox3", rows::kGifAnimation},
+      {"CheckBox4", rows::kFlyCards},
+      {"CheckBoxCur", rows::kRedMouseCursor},
+      {"CheckBoxNet", rows::kMultiplayer},
+      {"RadioGroup2", rows::kModification},
+      {"RadioGroup3", rows::kGameRuleGroup},
+      {"Label2", rows::kScalePercent},
+      {"Label1", rows::kFontWarning},
+      {"RGRadio", rows::kRadioListSource},
+      {"GroupBoxSalute", rows::kSalute},
+      {"TForm1", rows::kNone},
   };
   for (auto [control, row] : expected) {
     const Caption* found = nullptr;
@@ -96,7 +125,7 @@ TEST(ApplyLanguage, CaptionsNameTheirRows) {
   }
   // Every caption taken from a row shows that row, except the composed speed button.
   for (const Caption& c : texts.Captions) {
-    if (c.Row >= 0 && c.Control != "Button3") {
+    if (c.Row != rows::kNone && c.Control != "Button3") {
       EXPECT_EQ(c.Text, Word(c.Row, kGerman)) << c.Control;
     }
   }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -13,37 +15,42 @@
 namespace tarnel {
 namespace {
 
-TEST(WordTable, CitedRowsHoldTheirEnglishText) {
+// The names of word_rows.h say what their rows hold.
+TEST(WordTable, NamedRowsHoldTheirEnglishText) {
   struct Case {
     int Row;
     const char* English;
   };
   const Case cases[] = {
-      {0, "New Player"},
-      {6, "Mode"},
-      {7, " The members of club    Games    Score "},
-      {8, " The members of club    Games   Rating "},
-      {22, "You want to leave in the main menu?"},
-      {74, "Mr.X"},
-      {90, "The file \""},
-      {91, "\" has incorrect attributes!\n\rThe work of the program will be incorrect!"},
-      {93, "Can`t find the file"},
-      {96, "Can`t save options!"},
-      {188, "Could not connect to server!"},
-      {209, "Club members: "},
-      {304, "Classical-1"},
-      {327, "Medieval-2"},
-      {351, "Czech"},
-      {374, "Ornament"},
-      {378, "Violet"},
-      {414, "To Begin of Round"},
-      {415, "Round:"},
-      {633, "Convention"},
-      {685, "Game"},
-      {686, "For 10 cards 1 time"},
-      {687, "For 6 cards 3 times"},
-      {1018, "Can`t find "},
-      {1056, "Games"},
+      {rows::kNewPlayer, "New Player"},
+      {rows::kMode, "Mode"},
+      {rows::kClubHeadingScore, " The members of club    Games    Score "},
+      {rows::kClubHeadingRating, " The members of club    Games   Rating "},
+      {rows::kLeaveToMenuQuestion, "You want to leave in the main menu?"},
+      {rows::kMrX, "Mr.X"},
+      {rows::kTheFile, "The file \""},
+      {rows::kHasIncorrectAttributes,
+       "\" has incorrect attributes!\n\rThe work of the program will be incorrect!"},
+      {rows::kIncorrectFile, "The incorrect file"},
+      {rows::kCantFindFile, "Can`t find the file"},
+      {rows::kDiskWriteError, "Error of disk writing!"},
+      {rows::kCantSaveHistory, "Cann`t save history!"},
+      {rows::kCantSaveOptions, "Can`t save options!"},
+      {rows::kCouldNotConnect, "Could not connect to server!"},
+      {rows::kClubMembers, "Club members: "},
+      {rows::kCardDesignFirst, "Classical-1"},
+      {rows::kBackSetRows[2], "Medieval-2"},
+      {rows::kCardDesignLast, "Czech"},
+      {rows::kBackgroundLast, "Ornament"},
+      {rows::kColourViolet, "Violet"},
+      {rows::kToBeginOfRound, "To Begin of Round"},
+      {rows::kRound, "Round:"},
+      {rows::kConvention, "Convention"},
+      {rows::kGameRuleGroup, "Game"},
+      {rows::kTenCardsOnce, "For 10 cards 1 time"},
+      {rows::kSixCardsThrice, "For 6 cards 3 times"},
+      {rows::kCantFind, "Can`t find "},
+      {rows::kOrderGames, "Games"},
   };
   for (const Case& c : cases)
     EXPECT_EQ(Word(c.Row, kEnglish), c.English) << "row " << c.Row;
@@ -125,38 +132,148 @@ TEST(WordTable, EveryShownRowHasATextInEveryLanguage) {
   }
 }
 
-// Every row the code names (rows::kName, or a number given to Word) is filled in every language.
-TEST(WordTable, EveryRowCitedInTheSourcesIsFilled) {
-  const std::set<std::string> blocks = {"CardDesignCount", "BackgroundCount", "BackSetRows",
-                                        "BackgroundColourRows", "WindowModeRows"};
-  const std::regex named(R"(rows::k([A-Za-z0-9_]+))");
-  const std::regex numbered(R"(\bWord\(\s*(\d+)\s*,)");
-  std::set<int> cited;
-  int files = 0;
-  for (const char* folder : {"src", "tools"}) {
-    std::filesystem::path root = std::filesystem::path(TARNEL_SOURCE_DIR) / folder;
-    if (!std::filesystem::exists(root)) continue;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
+// The source text with comments and the contents of string and character literals blanked out
+// (line breaks kept), so what is left is code and a match's line is the source's.
+std::string CodeOnly(const std::string& source) {
+  std::string code = source;
+  auto blank = [&](size_t from, size_t to) {
+    for (size_t i = from; i < to && i < code.size(); ++i)
+      if (code[i] != '\n') code[i] = ' ';
+  };
+  auto identifierChar = [](char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+  };
+  size_t i = 0;
+  while (i < code.size()) {
+    if (source.compare(i, 2, "//") == 0) {
+      size_t end = source.find('\n', i);
+      if (end == std::string::npos) end = source.size();
+      blank(i, end);
+      i = end;
+    } else if (source.compare(i, 2, "/*") == 0) {
+      size_t end = source.find("*/", i + 2);
+      end = end == std::string::npos ? source.size() : end + 2;
+      blank(i, end);
+      i = end;
+    } else if (source.compare(i, 2, "R\"") == 0 &&
+               (i == 0 || !identifierChar(source[i - 1]) || source[i - 1] == '8' ||
+                source[i - 1] == 'u' || source[i - 1] == 'U' || source[i - 1] == 'L')) {
+      size_t open = source.find('(', i + 2);
+      if (open == std::string::npos) break;
+      std::string close = ")" + source.substr(i + 2, open - i - 2) + "\"";
+      size_t end = source.find(close, open);
+      end = end == std::string::npos ? source.size() : end + close.size();
+      blank(i + 2, end - 1);
+      i = end;
+    } else if (source[i] == '"' ||
+               (source[i] == '\'' && (i == 0 || !identifierChar(source[i - 1])))) {
+      // A quote right after a digit or letter is a digit separator, not a character literal.
+      const char quote = source[i];
+      size_t end = i + 1;
+      while (end < source.size() && source[end] != quote && source[end] != '\n')
+        end += source[end] == '\\' ? 2 : 1;
+      blank(i + 1, end);
+      i = end + 1;
+    } else {
+      ++i;
+    }
+  }
+  return code;
+}
+
+// Lines (1-based) where code gives a word-table row as a number rather than by its name in
+// word_rows.h: a lookup called with a number for its row (Word(93, ..), host.Word(93),
+// word(90, ..), words(90, ..)), a number given to something named for a row (ErrorRow = 0,
+// kRowTheFile = 90, Row == 93) or expected of it (EXPECT_EQ(result.ErrorRow, 96)).
+std::vector<int> LinesWithNumberedRows(const std::string& source) {
+  static const std::regex kPatterns[] = {
+      std::regex(R"(\b(Word|word|words)\s*\(\s*[-+]?\d)"),
+      std::regex(R"(\b\w*Row(?!\w*Count\b)\w*\s*(==|!=|=(?!=))\s*[-+]?\d)"),
+      std::regex(R"(\b\w*Row\s*,\s*[-+]?\d+\s*\))"),
+  };
+  const std::string code = CodeOnly(source);
+  std::set<int> lines;
+  for (const std::regex& pattern : kPatterns) {
+    for (std::sregex_iterator m(code.begin(), code.end(), pattern), end; m != end; ++m) {
+      lines.insert(1 +
+                   static_cast<int>(std::count(code.begin(), code.begin() + m->position(), '\n')));
+    }
+  }
+  return {lines.begin(), lines.end()};
+}
+
+TEST(WordTable, TheSourceScanFindsRowsGivenAsNumbers) {
+  EXPECT_EQ(LinesWithNumberedRows("a = Word(rows::kMode, lang);\n"
+                                  "b = Word(93, lang);\n"
+                                  "c = host_.Word( 93 ) + word(90, kTextTheFile);\n"
+                                  "int ErrorRow = 0;\n"
+                                  "constexpr int kRowTheFile = 90;\n"
+                                  "if (row == kCantFindFileRow) {}\n"
+                                  "if (c.Row != -1) {}\n"
+                                  "EXPECT_EQ(SaveSettings(file_, Settings()).ErrorRow, 96);\n"
+                                  "int Row = rows::kNone;\n"),
+            (std::vector<int>{2, 3, 4, 5, 7, 8}));
+  // Comments, texts and counts are not rows.
+  EXPECT_EQ(LinesWithNumberedRows("// Word(93, lang)\n"
+                                  "/* ErrorRow = 0 */ s = \"Word(93, lang)\";\n"
+                                  "c = '\\''; s = R\"x(Row = 5)x\";\n"
+                                  "constexpr int kWordRowCount = 1058;\n"
+                                  "auto w = Words(3); n = 1'000;\n"),
+            std::vector<int>{});
+}
+
+struct SourceFile {
+  std::string Name;  // relative to the source tree
+  std::string Text;
+};
+
+// Every C++ file the program, its tools and its tests are made of.
+std::vector<SourceFile> CodeFiles() {
+  std::vector<SourceFile> files;
+  const std::filesystem::path top(TARNEL_SOURCE_DIR);
+  for (const char* folder : {"src", "tools", "tests", "server"}) {
+    if (!std::filesystem::exists(top / folder)) continue;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(top / folder)) {
       std::string ext = entry.path().extension().string();
       if (!entry.is_regular_file() || (ext != ".cpp" && ext != ".h")) continue;
-      ++files;
       std::ifstream in(entry.path());
       std::stringstream text;
       text << in.rdbuf();
-      const std::string source = text.str();
-      for (std::sregex_iterator m(source.begin(), source.end(), named), end; m != end; ++m) {
-        std::string name = (*m)[1];
-        if (blocks.count(name)) continue;
-        int row = RowOfName(name);
-        EXPECT_GE(row, 0) << "rows::k" << name << " in " << entry.path() << " names no row";
-        if (row >= 0) cited.insert(row);
-      }
-      for (std::sregex_iterator m(source.begin(), source.end(), numbered), end; m != end; ++m) {
-        cited.insert(std::stoi((*m)[1]));
-      }
+      files.push_back({std::filesystem::relative(entry.path(), top).string(), text.str()});
     }
   }
-  EXPECT_GT(files, 0);
+  return files;
+}
+
+// Code names a row only through word_rows.h: a number given for a row fails here.
+TEST(WordTable, CodeNamesRowsOnlyThroughWordRows) {
+  const std::vector<SourceFile> files = CodeFiles();
+  EXPECT_GT(files.size(), 50u);  // the sources were really read
+  for (const SourceFile& file : files) {
+    if (file.Name == "src/ui/words/word_rows.h") continue;  // the one place rows have numbers
+    for (int line : LinesWithNumberedRows(file.Text)) {
+      ADD_FAILURE() << file.Name << ":" << line
+                    << ": a word-table row given as a number; name it in src/ui/words/word_rows.h";
+    }
+  }
+}
+
+// Every row the code names (rows::kName) is filled in every language.
+TEST(WordTable, EveryRowCitedInTheSourcesIsFilled) {
+  const std::set<std::string> blocks = {"None",        "CardDesignCount",      "BackgroundCount",
+                                        "BackSetRows", "BackgroundColourRows", "WindowModeRows"};
+  const std::regex named(R"(rows::k([A-Za-z0-9_]+))");
+  std::set<int> cited;
+  for (const SourceFile& file : CodeFiles()) {
+    const std::string code = CodeOnly(file.Text);
+    for (std::sregex_iterator m(code.begin(), code.end(), named), end; m != end; ++m) {
+      std::string name = (*m)[1];
+      if (blocks.count(name)) continue;
+      int row = RowOfName(name);
+      EXPECT_GE(row, 0) << "rows::k" << name << " in " << file.Name << " names no row";
+      if (row >= 0) cited.insert(row);
+    }
+  }
   EXPECT_GT(cited.size(), 50u);  // the sources were really read
   for (int row : cited) {
     for (int language = 0; language < kLanguageCount; ++language) {
