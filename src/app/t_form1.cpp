@@ -1,5 +1,8 @@
 #include "app/t_form1.h"
 
+#include "app/game_table.h"
+#include "platform/clock_random.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -113,13 +116,34 @@ TForm1::TForm1(ProgramServices services, QWidget* parent)
   LoadCursors();
   button9_->setToolTip(QStringLiteral("20"));  // games of a cycle
 
+  random_ = MakeClockRandom();
+  table_ = std::make_unique<GameTable>(*this, *random_);
+  connect(this, &TForm1::NewGameRequested, table_.get(), &GameTable::StartNewGame);
+  connect(this, &TForm1::MainTick, table_.get(), &GameTable::Tick);
+  connect(this, &TForm1::GameLeft, table_.get(), &GameTable::Leave);
+  connect(genCount_, &QAction::triggered, table_.get(), &GameTable::GenCountClick);
+  connect(changeName_, &QAction::triggered, table_.get(), &GameTable::ChangeNameClick);
+
   timer1_.setInterval(kMenuTickMs);
   connect(&timer1_, &QTimer::timeout, this, &TForm1::Timer1Timer);
   timer1_.start();
 }
 
 TForm1::~TForm1() {
+  table_.reset();
   for (QCursor* c : cursors_) delete c;
+}
+
+void TForm1::ShowRecordsMessage(const RecordsMessage& message) {
+  services_.Messages->Error(
+      this, QString::fromStdString(MessageText(message, [this](int row) { return Word(row); })));
+}
+
+void TForm1::ReturnToMenu() {
+  MenuShowing = true;
+  GameActive = false;
+  BuildMainMenu();
+  timer1_.start();
 }
 
 QString TForm1::Text(int row) const { return QWord(row, settings.LanguageIndex); }
@@ -642,9 +666,7 @@ void TForm1::RemoveSelectedMember() {
   if (TournamentMode) return;
   const RecordsResult result =
       RemoveMember(*services_.Files, ClubFileInUse(), SelectedPlayer, club);
-  if (result.Message)
-    services_.Messages->Error(this, QString::fromStdString(MessageText(
-                                         *result.Message, [this](int row) { return Word(row); })));
+  if (result.Message) ShowRecordsMessage(*result.Message);
 }
 
 void TForm1::QuitClick() {
@@ -656,10 +678,7 @@ void TForm1::QuitClick() {
   RemoveSelectedMember();
   if (AccountState == 3) AccountState = 2;
   emit GameLeft();
-  MenuShowing = true;
-  GameActive = false;
-  BuildMainMenu();
-  timer1_.start();
+  ReturnToMenu();
 }
 
 bool TForm1::FormCloseQuery() {

@@ -12,6 +12,8 @@
 #include <optional>
 #include <string>
 
+#include "core/cards.h"
+#include "core/random_source.h"
 #include "net/player_dialog.h"
 #include "platform/resource_library.h"
 #include "records/club_file.h"
@@ -26,6 +28,7 @@ class QUrl;
 
 namespace tarnel {
 
+class GameTable;
 class PictureBox;
 class FileSystem;
 class SoundCues;
@@ -45,6 +48,8 @@ struct ProgramServices {
   // Runs the player dialog modally; empty: the real TFormPassword.
   std::function<std::optional<Admission>(const PlayerDialogInput&, std::optional<std::string>& typedName)>
       RunPlayerDialog;
+  // Says a card's name in a language; empty: the program keeps quiet.
+  std::function<void(CardCode card, int languageIndex)> SpeakCard;
   // The "Attention" window of a missing library; empty: the real one.
   std::function<void(const QString& line1, const QString& line2, const QString& link)> Attention;
 };
@@ -100,6 +105,15 @@ class TForm1 : public QWidget, private PictureHost {
   void SetPopupAttached(bool attached) { popupAttached_ = attached; }
   void SetProgramCursor(ProgramCursor cursor);
   const PictureLoader& Pictures() const { return *pictures_; }
+  PictureLoader& MutablePictures() { return *pictures_; }
+  const ResourceLocator& Locator() const { return locator_; }
+  const QImage& Background() const { return background_; }
+  const ProgramServices& Services() const { return services_; }
+  GameTable& Table() { return *table_; }
+  // A records operation's message in the current language.
+  void ShowRecordsMessage(const RecordsMessage& message);
+  // The game is over or left: the main menu returns.
+  void ReturnToMenu();
 
  signals:
   // The player dialog admitted a player: the table starts a new game.
@@ -145,6 +159,8 @@ class TForm1 : public QWidget, private PictureHost {
   QRect ScreenArea() const;
 
   ProgramServices services_;
+  std::unique_ptr<RandomSource> random_;
+  std::unique_ptr<GameTable> table_;
   int exitStatus_ = 0;
   bool closing_ = false;
   bool popupAttached_ = true;

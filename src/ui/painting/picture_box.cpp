@@ -33,9 +33,29 @@ void PictureBox::paintEvent(QPaintEvent*) {
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-    emit Clicked(event->position().toPoint().x(), event->position().toPoint().y());
+  const QPoint at = event->position().toPoint();
+  if (rect().contains(at)) {
+    if (event->button() == Qt::LeftButton) emit Clicked(at.x(), at.y());
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)
+      emit Released(at.x(), at.y(), event->button() == Qt::RightButton);
+  }
   QWidget::mouseReleaseEvent(event);
+}
+
+void PictureBox::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  emit Moved(at.x(), at.y());
+  QWidget::mouseMoveEvent(event);
+}
+
+void PictureBox::enterEvent(QEnterEvent* event) {
+  emit Entered();
+  QWidget::enterEvent(event);
+}
+
+void PictureBox::leaveEvent(QEvent* event) {
+  emit Left();
+  QWidget::leaveEvent(event);
 }
 
 }  // namespace tarnel

@@ -24,10 +24,18 @@ class PictureBox : public QWidget {
 
  signals:
   void Clicked(int x, int y);
+  // Every mouse release over the box (left or right button), and moves while tracking.
+  void Released(int x, int y, bool rightButton);
+  void Moved(int x, int y);
+  void Entered();
+  void Left();
 
  protected:
   void paintEvent(QPaintEvent*) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
  private:
   QImage surface_;

@@ -1,0 +1,458 @@
+#include "app/game_table.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolTip>
+
+#include "app/t_form1.h"
+#include "core/cp1251.h"
+#include "core/rules.h"
+#include "platform/file_system.h"
+#include "platform/sound_cues.h"
+#include "records/history_file.h"
+#include "ui/messages/user_messages.h"
+#include "ui/painting/picture_box.h"
+#include "ui/painting/program_fonts.h"
+#include "ui/painting/table_painter.h"
+#include "ui/scoring/t_form_count.h"
+#include "ui/words/qt_word.h"
+#include "ui/words/word_rows.h"
+
+namespace tarnel {
+namespace {
+
+constexpr int kRoundTickMs = 200;
+
+QString ButtonLook(int px, const QString& family) {
+  return QStringLiteral(
+             "QPushButton { color: white; border: 1px solid #500000; border-radius: 4px;"
+             " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #eb3c32, stop:1 #8c0000);"
+             " font-family: '%1'; font-size: %2px; font-weight: 700; }"
+             " QPushButton:hover { color: #ffff00; }"
+             " QPushButton:pressed { padding-top: 2px; }"
+             " QPushButton:disabled { color: #c0c0c0; background: qlineargradient(x1:0, y1:0,"
+             " x2:0, y2:1, stop:0 #b06060, stop:1 #703030); }")
+      .arg(family)
+      .arg(px);
+}
+
+FontChoice FontsOf(const Settings& s) {
+  return {s.LargeFont,      s.SmallFont,      s.SpecialFont1,      s.SpecialFont2,
+          s.LargeFontScale, s.SmallFontScale, s.SpecialFont1Scale, s.SpecialFont2Scale};
+}
+
+}  // namespace
+
+GameTable::GameTable(TForm1& form, RandomSource& random)
+    : QObject(&form),
+      form_(form),
+      random_(random),
+      computer_(random),
+      driver_(state_, *this, random) {
+  painter_ = std::make_unique<TablePainter>(form_.Locator(), form_.Pictures());
+  auto box = [&] {
+    auto* b = new PictureBox(&form_);
+    b->hide();
+    return b;
+  };
+  upperHand_ = box();
+  lowerHand_ = box();
+  upperScore_ = box();
+  lowerScore_ = box();
+  upperPlate_ = box();
+  lowerPlate_ = box();
+  stock_ = box();
+  middle_ = box();
+  counter_ = box();
+  notice_ = new QLabel(&form_);
+  notice_->hide();
+  notice_->setAlignment(Qt::AlignCenter);
+  button7_ = new QPushButton(&form_);
+  button8_ = new QPushButton(&form_);
+  for (QPushButton* b : {button7_, button8_}) {
+    b->setFocusPolicy(Qt::NoFocus);
+    b->hide();
+  }
+  connect(button7_, &QPushButton::clicked, this, &GameTable::Button7Click);
+  connect(button8_, &QPushButton::clicked, this, &GameTable::Button8Click);
+
+  lowerHand_->setMouseTracking(true);
+  connect(lowerHand_, &PictureBox::Released, this,
+          [this](int x, int, bool right) { HandMouseUp(x, right); });
+  connect(lowerHand_, &PictureBox::Moved, this, [this](int x, int) { RefreshCursor(x); });
+  connect(middle_, &PictureBox::Released, this, &GameTable::MiddleMouseUp);
+  connect(stock_, &PictureBox::Released, this, &GameTable::StockMouseUp);
+  // A right click on a card is not taken for the table's menu.
+  for (PictureBox* b : {lowerHand_, middle_, stock_}) {
+    connect(b, &PictureBox::Entered, this, [this] { form_.SetPopupAttached(false); });
+    connect(b, &PictureBox::Left, this, [this] {
+      form_.SetPopupAttached(true);
+      form_.SetProgramCursor(ProgramCursor::Arrow);
+    });
+  }
+  connect(counter_, &PictureBox::Entered, this, [this] {
+    const int cycle = CyclePosition(state_.GameNo);
+    counter_->setToolTip(QStringLiteral("<b>%1</b><br>%2 %3<br>%4 %5 / %6")
+                             .arg(Text(rows::kCurrentGame), Text(rows::kGeneralNumberOfGame))
+                             .arg(state_.GameNo)
+                             .arg(Text(rows::kRoundInCycle))
+                             .arg(cycle)
+                             .arg(kGamesPerCycle));
+  });
+  OpenScoreDialog = [this](const TCount& count) { ShowCountDialog(count); };
+}
+
+GameTable::~GameTable() = default;
+
+QString GameTable::Text(int row) const { return QWord(row, form_.settings.LanguageIndex); }
+
+QString GameTable::PlayerText() const {
+  return form_.admitted ? QString::fromStdString(Cp1251ToUtf8(form_.admitted->PlayerName)) : QString();
+}
+
+void GameTable::SetOpenCards(bool open) {
+  openCards_ = open;
+  if (driver_.GameActive()) RepaintHand(kSeatCo);
+}
+
+// --- laying out -----------------------------------------------------------------------------
+
+void GameTable::LayOut() {
+  const WindowScale& scale = form_.Scale();
+  form_.MutablePictures().ChooseCurrentBack();
+  painter_->SetLook({scale, form_.settings.WindowMode, FontsOf(form_.settings)}, form_.Background());
+  layout_ = LayOutTable(scale, form_.Pictures().Size().CardHeight);
+  upperHand_->Place(layout_.UpperHand);
+  lowerHand_->Place(layout_.LowerHand);
+  upperScore_->Place(layout_.UpperScore);
+  lowerScore_->Place(layout_.LowerScore);
+  upperPlate_->Place(layout_.UpperPlate);
+  lowerPlate_->Place(layout_.LowerPlate);
+  stock_->Place(layout_.Stock);
+  middle_->Place(layout_.Middle);
+  counter_->Place(layout_.GameCounter);
+  const FontChoice fonts = FontsOf(form_.settings);
+  const int px = ButtonFontHeight(form_.settings.WindowMode, scale, fonts);
+  const QString family = QString::fromStdString(fonts.LargeFont);
+  for (auto [button, rect] : {std::pair{button7_, layout_.Button7}, std::pair{button8_, layout_.Button8}}) {
+    button->setGeometry(rect.Left, rect.Top, rect.Width, rect.Height);
+    button->setStyleSheet(ButtonLook(px, family));
+  }
+  notice_->setGeometry(layout_.UpperHand.Left, layout_.UpperHand.Top, layout_.UpperHand.Width,
+                       layout_.UpperHand.Height);
+  notice_->setStyleSheet(QStringLiteral("color: #ffff60; font-family: '%1'; font-size: %2px;"
+                                        " font-weight: 700;")
+                             .arg(family)
+                             .arg(scale.Scale(22)));
+  for (PictureBox* b : {upperHand_, lowerHand_, middle_}) b->CopyBackground(form_.Background());
+}
+
+void GameTable::ShowTable(bool shown) {
+  for (QWidget* w : std::initializer_list<QWidget*>{upperHand_, lowerHand_, upperScore_,
+                                                    lowerScore_, upperPlate_, lowerPlate_, stock_,
+                                                    middle_, counter_, button7_, button8_})
+    w->setVisible(shown);
+  if (!shown) notice_->hide();
+}
+
+PlayerStanding GameTable::Standing() const {
+  PlayerStanding standing;
+  const Admission& a = *form_.admitted;
+  if (form_.SelectedPlayer >= 1 && form_.SelectedPlayer <= 5 && !a.MemberLine.empty()) {
+    standing.PrevGames = TrimSpaces(std::string(MemberGamesText(a.MemberLine)));
+    if (standing.PrevGames.empty()) standing.PrevGames = "0";
+    standing.Rating = MemberRating(a.MemberLine).value_or(0.0);
+    standing.InitialScore = static_cast<int>(MemberScore(a.MemberLine).value_or(0));
+    standing.GameNo = std::atoi(standing.PrevGames.c_str()) + 1;
+  }
+  return standing;
+}
+
+void GameTable::StartNewGame() {
+  if (!form_.admitted) return;
+  LayOut();
+  names_ = {QString(), QStringLiteral("PC"), PlayerText()};
+  ShowTable(true);
+  middle_->CopyBackground(form_.Background());
+  middle_->Refresh();
+  button8_->setText(Text(rows::kExitToMenu));
+  GameConfig config;
+  config.HandSize = form_.settings.HandSizeOption;
+  config.Count.AccountState = form_.AccountState;
+  driver_.StartGame(computer_, config, Standing());
+  counter_->setToolTip(QStringLiteral("%1: %2 / %3")
+                           .arg(Text(rows::kGame))
+                           .arg(state_.GameNo)
+                           .arg(kGamesPerCycle));
+}
+
+void GameTable::RepaintAll() {
+  if (!driver_.GameActive()) return;
+  LayOut();
+  RepaintHand(kSeatCo);
+  RepaintHand(kSeatMe);
+  middle_->CopyBackground(form_.Background());
+  for (int seat : {kSeatCo, kSeatMe})
+    if (state_.TableCard[seat] != EmptyCard) painter_->PaintTableCard(*middle_, state_, seat);
+  middle_->Refresh();
+  RedrawStock();
+  RedrawNamePlate(kSeatCo);
+  RedrawNamePlate(kSeatMe);
+  ShowRoundNumber(state_.RoundNo);
+  RedrawScorePanels(ScorePanelView::GameTotals, state_.Leader());
+}
+
+void GameTable::Leave() {
+  driver_.EndGame();
+  pendingCount_.reset();
+  ShowTable(false);
+}
+
+// --- input ----------------------------------------------------------------------------------
+
+void GameTable::Button7Click() {
+  driver_.Button7Click();
+  if (pendingCount_) {
+    // The score dialog opens once the core's step has returned.
+    const TCount count = *pendingCount_;
+    pendingCount_.reset();
+    QTimer::singleShot(0, this, [this, count] { OpenScoreDialog(count); });
+  }
+}
+
+void GameTable::Tick() {
+  if (!form_.GameActive || !driver_.GameActive()) return;
+  if (state_.TurnState == kTurnSeat1 && state_.RoundPhase == kPhasePlaying &&
+      driver_.Kind() == GameKind::Computer)
+    RedrawNamePlate(kSeatCo);
+  driver_.Timer1Timer();
+}
+
+int GameTable::HandPosAt(int seat, int x) const {
+  const int n = state_.CardCount[seat];
+  const int width = form_.Pictures().Size().CardWidth;
+  const std::vector<int> xs = HandPositions(HandBox(seat)->width(), n, width);
+  // Later cards lie over earlier ones.
+  for (int i = n - 1; i >= 0; --i)
+    if (x >= xs[i] && x < xs[i] + width) return i + 1;
+  return 0;
+}
+
+HandClickResult GameTable::HandMouseUp(int x, bool rightButton) {
+  if (!form_.GameActive) return HandClickResult::Ignored;
+  const HandClickResult result = driver_.HandClick(HandPosAt(kSeatMe, x), rightButton);
+  RefreshCursor(x);
+  return result;
+}
+
+void GameTable::RefreshCursor(int x) {
+  form_.SetPopupAttached(false);
+  const int p = HandPosAt(kSeatMe, x);
+  const bool playable = form_.GameActive && p != 0 && driver_.CanPlayAt(p);
+  form_.SetProgramCursor(playable ? ProgramCursor::Hand : ProgramCursor::Arrow);
+}
+
+void GameTable::MiddleMouseUp(int x, int y, bool rightButton) {
+  if (!rightButton || !form_.GameActive) return;
+  const CardSize size = form_.Pictures().Size();
+  for (int seat : {kSeatCo, kSeatMe}) {
+    const QPoint at = painter_->TableCardPlace(seat);
+    if (QRect(at, QSize(size.CardWidth, size.CardHeight)).contains(x, y) &&
+        state_.TableCard[seat] != EmptyCard)
+      SpeakCard(state_.TableCard[seat]);
+  }
+}
+
+void GameTable::StockMouseUp(int x, int y, bool rightButton) {
+  if (!rightButton || !form_.GameActive || state_.NextStock > 36) return;
+  if (painter_->TrumpCardRect().contains(x, y)) SpeakCard(state_.DeckCard[36]);
+}
+
+// --- the presenter --------------------------------------------------------------------------
+
+void GameTable::PlayCue(std::string_view name, bool wait) {
+  if (form_.settings.SoundOn && form_.Services().Cues) form_.Services().Cues->PlaySoundCue(name, wait);
+}
+
+void GameTable::RepaintHand(int seat) {
+  if (seat != kSeatCo && seat != kSeatMe) return;
+  painter_->PaintHand(*HandBox(seat), state_, seat, seat == kSeatCo && openCards_);
+  if (seat == kSeatCo) notice_->hide();
+}
+
+void GameTable::ShowTableCard(int seat, int, CardCode) {
+  painter_->PaintTableCard(*middle_, state_, seat);
+}
+
+void GameTable::FlyTrickToWinner(int, CardCode, CardCode) { painter_->ClearTable(*middle_, 0); }
+
+void GameTable::DrawFromStock(int, int, CardCode) {}
+
+void GameTable::RedrawStock() {
+  painter_->PaintStock(*stock_, 37 - state_.NextStock, state_.DeckCard[36], state_.TrumpSuit);
+}
+
+void GameTable::RedrawScorePanels(ScorePanelView view, int markedSeat) {
+  for (int seat : {kSeatCo, kSeatMe}) {
+    PictureBox& box = seat == kSeatCo ? *upperScore_ : *lowerScore_;
+    const bool marked = seat == markedSeat;
+    switch (view) {
+      case ScorePanelView::GameTotals:
+        painter_->PaintScorePanel(box, seat, marked, true, kEraseField, kEraseField, kEraseField,
+                                  state_.GameTotal[seat]);
+        break;
+      case ScorePanelView::TrickCounts:
+        painter_->PaintScorePanel(box, seat, marked, false, state_.CardsTaken[seat],
+                                  state_.TrickPoints[seat], kKeepField, kKeepField);
+        break;
+      case ScorePanelView::RoundResult:
+        // The total before the round and what the round added.
+        painter_->PaintScorePanel(box, seat, marked, true, state_.CardsTaken[seat],
+                                  state_.TrickPoints[seat], state_.RoundScore[seat],
+                                  state_.GameTotal[seat] - state_.RoundScore[seat]);
+        break;
+      case ScorePanelView::GameResult:
+        painter_->PaintScorePanel(box, seat, marked, true, kEraseField, kEraseField, kEraseField,
+                                  seat == kSeatCo ? -state_.GameScore : state_.GameScore, true);
+        break;
+    }
+  }
+}
+
+void GameTable::RedrawNamePlate(int seat) {
+  if (seat != kSeatCo && seat != kSeatMe) return;
+  const bool toMove = state_.RoundPhase == kPhasePlaying &&
+                      state_.TurnState == (seat == kSeatCo ? kTurnSeat1 : kTurnSeat2);
+  const char colour = toMove ? 'y' : seat == kSeatCo ? 'b' : 'g';
+  painter_->PaintNamePlate(seat == kSeatCo ? *upperPlate_ : *lowerPlate_, names_[seat], colour);
+}
+
+void GameTable::SetButton7(Button7Caption caption, bool enabled) {
+  caption_ = caption;
+  const int row = caption == Button7Caption::ToBeginOfRound ? rows::kToBeginOfRound
+                  : caption == Button7Caption::Ok           ? rows::kRoundOk
+                  : caption == Button7Caption::NextRound    ? rows::kNextRound
+                                                            : rows::kToSumUpOfGame;
+  button7_->setText(Text(row));
+  button7_->setEnabled(enabled);
+}
+
+void GameTable::EnableButton7(bool enabled) { button7_->setEnabled(enabled); }
+void GameTable::EnableButton8(bool enabled) { button8_->setEnabled(enabled); }
+
+void GameTable::ShowRoundNumber(int roundNo) {
+  painter_->PaintGameCounter(*counter_, Text(rows::kRound), roundNo);
+}
+
+void GameTable::ShowAwaitingDeal() {
+  painter_->ClearTable(*upperHand_, 0);
+  notice_->setText(Text(rows::kExpectationOfServer));
+  notice_->show();
+  notice_->raise();
+}
+
+void GameTable::SetRoundTimer(bool running) {
+  form_.Timer1().setInterval(kRoundTickMs);
+  if (running) form_.Timer1().start();
+  else form_.Timer1().stop();
+}
+
+void GameTable::ShowScoreDialog(const TCount& count) { pendingCount_ = count; }
+
+void GameTable::SetHelpContext(int context) { helpContext_ = context; }
+
+void GameTable::SpeakCard(CardCode card) {
+  if (form_.Services().SpeakCard) form_.Services().SpeakCard(card, form_.settings.LanguageIndex);
+}
+
+void GameTable::ShowCountDialog(const TCount& count) {
+  TFormCount dialog(count, PlayerText(), form_.settings.LanguageIndex, form_.AccountState,
+                    CountEmblem::Local, form_.settings.AnimationsOn, form_.Locator(), &form_);
+  dialog.exec();
+}
+
+void GameTable::GenCountClick() {
+  if (!form_.GameActive) return;
+  OpenScoreDialog(FillCount(state_, driver_.Count()));
+}
+
+// --- renaming and the end of a game ---------------------------------------------------------
+
+void GameTable::ChangeNameClick() {
+  if (!form_.GameActive || !form_.admitted) return;
+  PlayerDialogInput input;
+  input.SelectedPlayer = kNewPlayerSlot;
+  input.Renaming = true;
+  input.NetworkMode = form_.settings.NetworkMode;
+  input.PlayerName = form_.admitted->PlayerName;
+  input.LastTypedName = form_.settings.LastTypedName;
+  std::optional<std::string> typed;
+  const std::string gamesText = form_.admitted->GamesText;
+  std::optional<Admission> renamed = form_.Services().RunPlayerDialog(input, typed);
+  if (typed) form_.settings.LastTypedName = *typed;
+  if (!renamed) return;
+  Admission& a = *form_.admitted;
+  if (form_.SelectedPlayer >= 1 && form_.SelectedPlayer <= 5) {
+    const RecordsResult result =
+        RenameMember(*form_.Services().Files, form_.ClubFileInUse(), form_.SelectedPlayer,
+                     a.MemberLine, renamed->PlayerName, renamed->EncodedPassword, form_.club);
+    if (result.Message) form_.ShowRecordsMessage(*result.Message);
+    if (!result.Ok) return;
+    // The stored line now carries the new name and password.
+    a.MemberLine.replace(0, kNameLength, renamed->PlayerName);
+    a.MemberLine.replace(44, 3 * kPasswordLength, renamed->EncodedPassword);
+  }
+  a.PlayerName = renamed->PlayerName;
+  a.EncodedPassword = renamed->EncodedPassword;
+  a.GamesText = gamesText;
+  names_[kSeatMe] = PlayerText();
+  RedrawNamePlate(kSeatMe);
+  form_.Services().Messages->Inform(&form_, Text(rows::kNameChanged) + PlayerText().trimmed());
+}
+
+void GameTable::Button8Click() {
+  if (!form_.GameActive || !state_.GameOver) return;
+  RecordGame();
+}
+
+void GameTable::RecordGame() {
+  const ProgramServices& services = form_.Services();
+  ShowTable(false);
+  notice_->setGeometry(0, 0, form_.width(), form_.height());
+  notice_->setText(Text(rows::kPleaseWait));
+  notice_->show();
+  notice_->repaint();
+
+  const double rating = RatingAfterGame(state_.PrevGames, state_.GameNo, state_.GameScore,
+                                        state_.Rating);
+  const std::string name = form_.admitted ? form_.admitted->PlayerName : std::string();
+  const HisStr record{name, state_.GameNo, state_.GameScore, rating, HistoryKind::Local};
+  const HistoryWriteResult history =
+      WriteHistory(*services.Files, services.ProgramFolder, std::span<const HisStr>(&record, 1),
+                   LocalNow(), kDefaultShortDateFormat);
+  if (history.Message) form_.ShowRecordsMessage(*history.Message);
+
+  const bool cycleEnds = state_.GameNo % kGamesPerCycle == 0;
+  if (!cycleEnds) {
+    if (state_.GameScore > 0) PlayCue(cue::kGameWon, false);
+    if (state_.GameScore < 0) PlayCue(cue::kGameLost, false);
+  }
+  if (form_.AccountState <= 2 && form_.admitted) {
+    ClubGameResult game;
+    game.SelectedPlayer = form_.SelectedPlayer;
+    game.PlayerName = name;
+    game.Rating = rating;
+    game.GameNo = state_.GameNo;
+    game.GeneralScore = state_.GeneralScore;
+    game.EncodedPassword = form_.admitted->EncodedPassword;
+    const RecordsResult stored =
+        RecordClubGame(*services.Files, form_.ClubFileInUse(), game, form_.club);
+    if (stored.Message) form_.ShowRecordsMessage(*stored.Message);
+  }
+  notice_->hide();
+  driver_.EndGame();
+  form_.ReturnToMenu();
+}
+
+}  // namespace tarnel

@@ -1,0 +1,212 @@
+// Whole games on the real window, played as a user would: the player dialog, clicks on legal
+// cards, the round button, and "Exit to menu"; then what the club and history files hold.
+#include "app/game_table.h"
+
+#include <gtest/gtest.h>
+
+#include <QMenu>
+#include <climits>
+#include <QPushButton>
+
+#include "app/t_form1.h"
+#include "app_test_support.h"
+#include "platform/file_system.h"
+#include "platform/sound_cues.h"
+#include "records/club_file.h"
+#include "records/history_file.h"
+#include "ui/layout/window_layout.h"
+#include "ui/messages/user_messages.h"
+#include "ui/painting/picture_box.h"
+#include "ui/settings/settings.h"
+
+namespace tarnel {
+namespace {
+
+using testing::ProgramFolder;
+
+class Table : public ::testing::Test {
+ protected:
+  void SetUp() override { testing::App(); }
+
+  TForm1& Start(int handSize) {
+    Settings settings;
+    settings.HandSizeOption = handSize;
+    settings.FlyCards = false;
+    folder.Write(SettingsFileName, SettingsFileBytes(settings));
+    ProgramServices services;
+    services.ProgramFolder = folder.path();
+    services.Messages = &messages;
+    services.Cues = &cues;
+    services.Files = &files;
+    services.Screen = QRect(0, 0, 1920, 1080);
+    services.SpeakCard = [this](CardCode card, int) { spoken.push_back(card); };
+    // The dialog as a person fills it: a new player types a name, a member his password.
+    services.RunPlayerDialog = [](const PlayerDialogInput& input, std::optional<std::string>& typed) {
+      typed = "Vera";
+      const std::string stored = input.SelectedPlayer <= 5
+                                     ? *DecodePassword(MemberPasswordText(input.MemberLine))
+                                     : std::string();
+      PlayerDialogVerdict v = ConfirmPlayerDialog(input, {"Vera", "pw", "pw"}, stored);
+      return v.Accepted ? std::optional<Admission>(v.Admitted) : std::nullopt;
+    };
+    form = std::make_unique<TForm1>(services);
+    form->show();
+    testing::Spin();
+    form->LeaveTitle();
+    form->Table().OpenScoreDialog = [this](const TCount& count) { counts.push_back(count); };
+    return *form;
+  }
+
+  // Plays the running game to its end as a user would; returns the number of user clicks.
+  int PlayToTheEnd() {
+    GameTable& table = form->Table();
+    const TTableState& state = table.State();
+    int clicks = 0;
+    for (int guard = 0; guard < 5000 && !state.GameOver; ++guard) {
+      if (table.Button7()->isEnabled()) {
+        QTest::mouseClick(table.Button7(), Qt::LeftButton);
+      } else if (state.TurnState == kTurnSeat1) {
+        form->Timer1Timer();  // the computer moves on the main tick
+      } else if (state.TurnState == kTurnSeat2) {
+        PictureBox* hand = table.HandBox(kSeatMe);
+        const std::vector<int> xs = HandPositions(hand->width(), state.CardCount[kSeatMe],
+                                                  form->Pictures().Size().CardWidth);
+        int p = 1;
+        while (p <= state.CardCount[kSeatMe] && !table.Driver().CanPlayAt(p)) ++p;
+        EXPECT_LE(p, state.CardCount[kSeatMe]) << "no legal card";
+        if (p > state.CardCount[kSeatMe]) return clicks;
+        const int x = xs[p - 1] + (p < state.CardCount[kSeatMe] ? 2 : 30);
+        QTest::mouseClick(hand, Qt::LeftButton, {}, QPoint(x, 20));
+        ++clicks;
+      } else {
+        ADD_FAILURE() << "stuck in TurnState " << int(state.TurnState);
+        return clicks;
+      }
+    }
+    // "To sum up of game" leaves the score dialog and "Exit to menu" enabled.
+    if (table.Button7()->isEnabled()) QTest::mouseClick(table.Button7(), Qt::LeftButton);
+    testing::Spin(10);
+    return clicks;
+  }
+
+  ProgramFolder folder;
+  PosixFileSystem files;
+  RecordedMessages messages;
+  RecordedSoundCues cues;
+  std::vector<CardCode> spoken;
+  std::vector<TCount> counts;
+  std::unique_ptr<TForm1> form;
+};
+
+class WholeGames : public Table, public ::testing::WithParamInterface<int> {};
+
+TEST_P(WholeGames, ANewPlayerPlaysToFortyOneAndIsRecorded) {
+  TForm1& window = Start(GetParam());
+  QTest::mouseClick(window.NewPlayerButton(), Qt::LeftButton);
+  ASSERT_TRUE(window.GameActive);
+  GameTable& table = window.Table();
+  EXPECT_EQ(table.State().CardCount[kSeatMe], GetParam());
+  EXPECT_TRUE(table.HandBox(kSeatMe)->isVisible());
+  EXPECT_FALSE(table.Button8()->isEnabled());
+
+  // A right click on a card of the own hand says it and plays nothing.
+  const TTableState before = table.State();
+  const int first = HandPositions(table.HandBox(kSeatMe)->width(), GetParam(),
+                                  window.Pictures().Size().CardWidth)[0];
+  EXPECT_EQ(table.HandPosAt(kSeatMe, first - 1), 0);  // the gap before the first card
+  QTest::mouseClick(table.HandBox(kSeatMe), Qt::RightButton, {}, QPoint(first + 2, 20));
+  ASSERT_EQ(spoken.size(), 1u);
+  EXPECT_EQ(spoken[0], before.HandCard[kSeatMe][1]);
+  EXPECT_EQ(table.State().CardCount[kSeatMe], before.CardCount[kSeatMe]);
+
+  EXPECT_GT(PlayToTheEnd(), 0);
+  const TTableState& state = table.State();
+  ASSERT_TRUE(state.GameOver);
+  EXPECT_TRUE(state.GameTotal[1] >= 41 || state.GameTotal[2] >= 41);
+  EXPECT_EQ(state.GameScore, 10 * (state.GameTotal[2] - state.GameTotal[1]));
+  ASSERT_EQ(counts.size(), 1u);
+  EXPECT_EQ(counts[0].Count_KonAll, "1");
+  EXPECT_TRUE(table.Button8()->isEnabled());
+  const int score = state.GameScore;
+
+  QTest::mouseClick(table.Button8(), Qt::LeftButton);
+  EXPECT_TRUE(window.MenuShowing);
+  EXPECT_FALSE(window.GameActive);
+  EXPECT_FALSE(table.HandBox(kSeatMe)->isVisible());
+
+  const std::optional<ClubLines> club = ReadClubFile(files, folder / kClubFileName);
+  ASSERT_TRUE(club) << "club file not intact";
+  EXPECT_EQ(MemberName((*club)[0]).substr(0, 5), "Vera ");
+  EXPECT_EQ(TrimSpaces(std::string(MemberGamesText((*club)[0]))), "1");
+  EXPECT_EQ(MemberScore((*club)[0]), score);
+  EXPECT_DOUBLE_EQ(*MemberRating((*club)[0]), score / 100.0);
+  EXPECT_TRUE(window.MemberButton(1)->text().startsWith("Vera"));
+
+  const HistoryFileCheck history = CheckHistoryFile(files, folder.path(), 1, kDefaultShortDateFormat);
+  EXPECT_TRUE(history.Intact);
+  EXPECT_EQ(history.RecordCount, 1);
+  const std::vector<std::string>& cuesPlayed = cues.played;
+  EXPECT_NE(std::find(cuesPlayed.begin(), cuesPlayed.end(), score > 0 ? "WKoGood" : "WKoBads"),
+            cuesPlayed.end());
+}
+
+INSTANTIATE_TEST_SUITE_P(HandSizes, WholeGames, ::testing::Values(6, 10));
+
+TEST_F(Table, TwentyGamesCompleteACycleThatEntersTheTopTenAndRestartsTheScore) {
+  TForm1& window = Start(10);
+  QTest::mouseClick(window.NewPlayerButton(), Qt::LeftButton);
+  long long cycleScore = 0;
+  for (int game = 1; game <= 20; ++game) {
+    ASSERT_TRUE(window.GameActive) << "game " << game;
+    EXPECT_EQ(window.Table().State().GameNo, game);
+    PlayToTheEnd();
+    cycleScore += window.Table().State().GameScore;
+    QTest::mouseClick(window.Table().Button8(), Qt::LeftButton);
+    ASSERT_TRUE(window.MenuShowing);
+    if (game < 20) QTest::mouseClick(window.MemberButton(1), Qt::LeftButton);
+  }
+  const std::optional<ClubLines> club = ReadClubFile(files, folder / kClubFileName);
+  ASSERT_TRUE(club);
+  EXPECT_EQ(TrimSpaces(std::string(MemberGamesText((*club)[0]))), "20");
+  EXPECT_EQ(MemberScore((*club)[0]), 0);  // a new cycle starts from 0
+  bool inTopTen = false;
+  for (int place = 0; place < kTopTenPlaces; ++place) {
+    const std::string& entry = (*club)[kMemberSlots + place];
+    if (TopTenName(entry).substr(0, 4) == "Vera") {
+      inTopTen = true;
+      EXPECT_EQ(std::atoll(std::string(TopTenScore(entry)).c_str()), cycleScore);
+    }
+  }
+  // The cycle enters the top ten where its score reaches a place; the list stays sorted.
+  EXPECT_TRUE(window.club.CycleComplete);
+  EXPECT_EQ(inTopTen, window.club.TopTenPlace > 0);
+  long long previous = LLONG_MAX;
+  for (int place = 0; place < kTopTenPlaces; ++place) {
+    const long long entry =
+        std::atoll(std::string(TopTenScore((*club)[kMemberSlots + place])).c_str());
+    EXPECT_LE(entry, previous);
+    if (place == kTopTenPlaces - 1 && !inTopTen) EXPECT_LT(cycleScore, entry);
+    previous = entry;
+  }
+  const HistoryFileCheck history = CheckHistoryFile(files, folder.path(), 1, kDefaultShortDateFormat);
+  EXPECT_EQ(history.RecordCount, 20);
+}
+
+TEST_F(Table, GeneralScoreAndLeavingTheGameUseThePopupItems) {
+  TForm1& window = Start(6);
+  QTest::mouseClick(window.NewPlayerButton(), Qt::LeftButton);
+  window.Table().GenCountClick();
+  ASSERT_EQ(counts.size(), 1u);
+  EXPECT_EQ(counts[0].Count_KonAll, "1");
+  EXPECT_EQ(counts[0].Count_ScoCur, "0");
+  messages.answers = {true};
+  window.QuitClick();
+  EXPECT_TRUE(window.MenuShowing);
+  EXPECT_FALSE(window.Table().HandBox(kSeatMe)->isVisible());
+  EXPECT_FALSE(window.Table().Driver().GameActive());
+  // The unfinished game is not recorded.
+  EXPECT_FALSE(std::filesystem::exists(folder / "History"));
+}
+
+}  // namespace
+}  // namespace tarnel
