@@ -1,6 +1,8 @@
 #include "app/game_table.h"
 
+#include <QFontMetrics>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolTip>
@@ -35,6 +37,21 @@ QString ButtonLook(int px, const QString& family) {
              " x2:0, y2:1, stop:0 #b06060, stop:1 #703030); }")
       .arg(family)
       .arg(px);
+}
+
+// A long caption ("To sum up of game") in a smaller font rather than cut off.
+void FitButtonCaption(QPushButton* button, int width) {
+  QFont font = button->font();
+  const int px = button->property("captionPx").toInt();
+  if (px <= 0) return;
+  int fitted = px;
+  for (; fitted > 8; --fitted) {
+    font.setPixelSize(fitted);
+    if (QFontMetrics(font).horizontalAdvance(button->text()) <= width - 8) break;
+  }
+  QString style = button->styleSheet();
+  style.replace(QRegularExpression("font-size: [0-9]+px"), QStringLiteral("font-size: %1px").arg(fitted));
+  button->setStyleSheet(style);
 }
 
 FontChoice FontsOf(const Settings& s) {
@@ -138,6 +155,10 @@ void GameTable::LayOut() {
   for (auto [button, rect] : {std::pair{button7_, layout_.Button7}, std::pair{button8_, layout_.Button8}}) {
     button->setGeometry(rect.Left, rect.Top, rect.Width, rect.Height);
     button->setStyleSheet(ButtonLook(px, family));
+    button->setProperty("captionPx", px);
+    QFont font(family);
+    font.setBold(true);
+    button->setFont(font);
   }
   notice_->setGeometry(layout_.UpperHand.Left, layout_.UpperHand.Top, layout_.UpperHand.Width,
                        layout_.UpperHand.Height);
@@ -177,6 +198,7 @@ void GameTable::StartNewGame() {
   middle_->CopyBackground(form_.Background());
   middle_->Refresh();
   button8_->setText(Text(rows::kExitToMenu));
+  FitButtonCaption(button8_, layout_.Button8.Width);
   GameConfig config;
   config.HandSize = form_.settings.HandSizeOption;
   config.Count.AccountState = form_.AccountState;
@@ -190,6 +212,10 @@ void GameTable::StartNewGame() {
 void GameTable::RepaintAll() {
   if (!driver_.GameActive()) return;
   LayOut();
+  PaintEverything();
+}
+
+void GameTable::PaintEverything() {
   RepaintHand(kSeatCo);
   RepaintHand(kSeatMe);
   middle_->CopyBackground(form_.Background());
@@ -278,7 +304,10 @@ void GameTable::PlayCue(std::string_view name, bool wait) {
 void GameTable::RepaintHand(int seat) {
   if (seat != kSeatCo && seat != kSeatMe) return;
   painter_->PaintHand(*HandBox(seat), state_, seat, seat == kSeatCo && openCards_);
-  if (seat == kSeatCo) notice_->hide();
+  if (seat == kSeatCo) {
+    notice_->hide();
+    RedrawNamePlate(kSeatCo);
+  }
 }
 
 void GameTable::ShowTableCard(int seat, int, CardCode) {
@@ -322,9 +351,10 @@ void GameTable::RedrawScorePanels(ScorePanelView view, int markedSeat) {
 
 void GameTable::RedrawNamePlate(int seat) {
   if (seat != kSeatCo && seat != kSeatMe) return;
-  const bool toMove = state_.RoundPhase == kPhasePlaying &&
-                      state_.TurnState == (seat == kSeatCo ? kTurnSeat1 : kTurnSeat2);
-  const char colour = toMove ? 'y' : seat == kSeatCo ? 'b' : 'g';
+  // Yellow while the computer is to move.
+  const bool thinking = seat == kSeatCo && state_.RoundPhase == kPhasePlaying &&
+                        state_.TurnState == kTurnSeat1 && driver_.Kind() == GameKind::Computer;
+  const char colour = thinking ? 'y' : seat == kSeatCo ? 'b' : 'g';
   painter_->PaintNamePlate(seat == kSeatCo ? *upperPlate_ : *lowerPlate_, names_[seat], colour);
 }
 
@@ -336,6 +366,7 @@ void GameTable::SetButton7(Button7Caption caption, bool enabled) {
                                                             : rows::kToSumUpOfGame;
   button7_->setText(Text(row));
   button7_->setEnabled(enabled);
+  FitButtonCaption(button7_, layout_.Button7.Width);
 }
 
 void GameTable::EnableButton7(bool enabled) { button7_->setEnabled(enabled); }

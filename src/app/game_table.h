@@ -50,6 +50,8 @@ class GameTable : public QObject, public TablePresenter {
   int HandPosAt(int seat, int x) const;
   // Repaints everything of the table (a new window size, or a full refresh).
   void RepaintAll();
+  // Every element of the table painted again as it stands (no new layout).
+  void PaintEverything();
 
   // Open cards: seat 1's hand face up after every repaint.
   void SetOpenCards(bool open);

@@ -361,7 +361,8 @@ void TForm1::ApplyWindowMode() {
   pictures_->LoadBackground(settings.MainMenuDesign == 1);
   pictures_->LoadCardFaces();
   SyncPictureChoice(true);
-  background_ = PictureImage(pictures_->Pictures().Background).copy();
+  // Converted once: every element copies its piece of it on each repaint.
+  background_ = PictureImage(pictures_->Pictures().Background).convertToFormat(QImage::Format_ARGB32_Premultiplied);
   if (settings.WindowMode != kSmallWindowMode) settings.SaveGif = false;
   PlaceWindow();
   update();

@@ -110,6 +110,10 @@ class TForm1 : public QWidget, private PictureHost {
   const QImage& Background() const { return background_; }
   const ProgramServices& Services() const { return services_; }
   GameTable& Table() { return *table_; }
+  // Leaves the menu for a new game of the player already admitted (tools that show the table).
+  void StartNewGameForShots() {
+    if (admitted) StartNewGame(*admitted);
+  }
   // A records operation's message in the current language.
   void ShowRecordsMessage(const RecordsMessage& message);
   // The game is over or left: the main menu returns.

@@ -4,11 +4,15 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QPushButton>
 #include <filesystem>
 #include <memory>
 #include <ostream>
 
+#include "app/game_table.h"
 #include "app/t_form1.h"
+#include "ui/painting/picture_box.h"
+#include "ui/scoring/t_form_count.h"
 #include "command.h"
 #include "net/t_form_password.h"
 #include "platform/file_system.h"
@@ -43,6 +47,30 @@ std::string SampleClub() {
   }
   UpdateClubChecksum(lines);
   return SerializeClubFile(lines);
+}
+
+// One step of a game as a user and the computer would take it. False when nothing could move.
+bool Step(TForm1& form) {
+  GameTable& table = form.Table();
+  const TTableState& state = table.State();
+  if (table.Button7()->isEnabled()) {
+    table.Button7Click();
+    return true;
+  }
+  if (state.TurnState == kTurnSeat1) {
+    form.Timer1Timer();
+    return true;
+  }
+  if (state.TurnState != kTurnSeat2) return false;
+  const int n = state.CardCount[kSeatMe];
+  const std::vector<int> xs =
+      HandPositions(table.HandBox(kSeatMe)->width(), n, form.Pictures().Size().CardWidth);
+  for (int p = 1; p <= n; ++p)
+    if (table.Driver().CanPlayAt(p)) {
+      table.HandMouseUp(xs[p - 1] + (p < n ? 2 : 20), false);
+      return true;
+    }
+  return false;
 }
 
 void Spin(int ms) {
@@ -114,6 +142,38 @@ int RunShots(const Args& args, std::ostream& out, std::ostream& err) {
       form->LeaveTitle();
       Spin(120);
       save(form->grab(), std::string("menu-") + code + "-mode" + std::to_string(mode) + ".png");
+      // A round in progress, the end of a round and the end of a game, with both hand sizes
+      // in English and the smaller one elsewhere.
+      for (int hand : {6, 10}) {
+        if (hand == 10 && language != kEnglish) continue;
+        form->settings.HandSizeOption = hand;
+        const std::string tag = std::string(code) + "-mode" + std::to_string(mode) + "-hand" +
+                                std::to_string(hand);
+        std::vector<TCount> counts;
+        form->Table().OpenScoreDialog = [&](const TCount& count) { counts.push_back(count); };
+        form->admitted = Admission{"Vera                ", EncodePassword("1"), "  0", "     0", ""};
+        form->SelectedPlayer = 6;
+        form->StartNewGameForShots();
+        const TTableState& state = form->Table().State();
+        for (int i = 0; i < 9 && Step(*form); ++i) {}
+        // Stop with a card of each seat on the table when the trick is open.
+        save(form->grab(), "table-" + tag + ".png");
+        for (int i = 0; i < 2000 && state.TurnState != 5 && state.TurnState != 6 && Step(*form); ++i) {}
+        save(form->grab(), "round-end-" + tag + ".png");
+        for (int i = 0; i < 5000 && !state.GameOver && Step(*form); ++i) {}
+        if (form->Table().Button7()->isEnabled()) form->Table().Button7Click();
+        Spin(30);
+        save(form->grab(), "game-end-" + tag + ".png");
+        if (!counts.empty() && hand == 6) {
+          TFormCount count(counts.back(), QStringLiteral("Vera"), language, 1, CountEmblem::Local,
+                           false, form->Locator());
+          count.show();
+          Spin(30);
+          save(count.grab(), std::string("count-") + code + ".png");
+        }
+        form->Table().Button8Click();
+        Spin(30);
+      }
       form->hide();
     }
     const std::string line = ParseClubFile(SampleClub()).Lines[0];

@@ -51,11 +51,15 @@ QImage TablePainter::Rounded(const Picture& source, int width, int height) const
   return card;
 }
 
+// Cards are kept in the surfaces' own pixel format, so a repaint only copies them.
 const QImage& TablePainter::LargeCard(int cardIndex) {
   QImage& cached = largeCards_[cardIndex];
   if (cached.isNull()) {
     const CardSize size = pictures_.Size();
-    cached = Rounded(pictures_.Face(cardIndex), size.CardWidth, size.CardHeight);
+    if (size.CardSizeClass == kSmallPictures)
+      cached = PictureImage(pictures_.Face(cardIndex)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    else
+      cached = Rounded(pictures_.Face(cardIndex), size.CardWidth, size.CardHeight);
   }
   return cached;
 }
@@ -68,8 +72,11 @@ const QImage& TablePainter::LargeBack(bool sideways) {
   QImage& cached = largeBacks_[sideways ? 1 : 0];
   if (cached.isNull()) {
     const CardSize size = pictures_.Size();
-    cached = sideways ? Rounded(pictures_.Back(true), size.CardHeight, size.CardWidth)
-                      : Rounded(pictures_.Back(false), size.CardWidth, size.CardHeight);
+    if (size.CardSizeClass == kSmallPictures)
+      cached = PictureImage(pictures_.Back(sideways)).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    else
+      cached = sideways ? Rounded(pictures_.Back(true), size.CardHeight, size.CardWidth)
+                        : Rounded(pictures_.Back(false), size.CardWidth, size.CardHeight);
   }
   return cached;
 }
@@ -92,7 +99,7 @@ void TablePainter::DrawCard(QImage& surface, int x, int y, CardCode code) {
       return;
     }
     const int n = NumberOfCard(code);
-    if (n >= 1) p.drawImage(x + 1, y + 1, PictureImage(pictures_.Face(n - 1)));
+    if (n >= 1) p.drawImage(x + 1, y + 1, LargeCard(n - 1));
     return;
   }
   const int n = NumberOfCard(code);
@@ -107,7 +114,7 @@ void TablePainter::DrawBack(QImage& surface, int x, int y) {
     p.drawLine(x + 2, y + 95, x + 68, y + 95);
     p.drawLine(x, y + 2, x, y + 93);
     p.drawLine(x + 70, y + 2, x + 70, y + 93);
-    p.drawImage(x + 1, y + 1, PictureImage(pictures_.Back(false)));
+    p.drawImage(x + 1, y + 1, LargeBack(false));
     return;
   }
   p.drawImage(x, y, LargeBack(false));
@@ -121,7 +128,7 @@ void TablePainter::DrawBackSideways(QImage& surface, int x, int y) {
     p.drawLine(x + 2, y + 70, x + 93, y + 70);
     p.drawLine(x, y + 2, x, y + 68);
     p.drawLine(x + 95, y + 2, x + 95, y + 68);
-    p.drawImage(x + 1, y + 1, PictureImage(pictures_.Back(true)));
+    p.drawImage(x + 1, y + 1, LargeBack(true));
     return;
   }
   p.drawImage(x, y, LargeBack(true));
@@ -171,7 +178,8 @@ QImage TablePainter::Own(const std::string& name) {
     if (c.Name == name && c.Width == 0) return c.Image;
   Picture picture;
   QImage image;
-  if (LoadPngResource(locator_, name, "", picture)) image = PictureImage(picture).copy();
+  if (LoadPngResource(locator_, name, "", picture))
+    image = PictureImage(picture).convertToFormat(QImage::Format_ARGB32_Premultiplied);
   pictureCache_.push_back({name, 0, 0, image});
   return image;
 }
@@ -182,7 +190,8 @@ QImage TablePainter::Stretched(const std::string& name, int width, int height) {
   QImage source = Own(name);
   QImage image = source.isNull() ? source
                                  : source.scaled(width, height, Qt::IgnoreAspectRatio,
-                                                 Qt::SmoothTransformation);
+                                                 Qt::SmoothTransformation)
+                                       .convertToFormat(QImage::Format_ARGB32_Premultiplied);
   pictureCache_.push_back({name, width, height, image});
   return image;
 }
