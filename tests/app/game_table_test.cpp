@@ -41,8 +41,13 @@ class Table : public ::testing::Test {
     services.Screen = QRect(0, 0, 1920, 1080);
     services.SpeakCard = [this](CardCode card, int) { spoken.push_back(card); };
     // The dialog as a person fills it: a new player types a name, a member his password.
-    services.RunPlayerDialog = [](const PlayerDialogInput& input, std::optional<std::string>& typed) {
-      typed = "Vera";
+    services.RunPlayerDialog = [this](const PlayerDialogInput& input,
+                                      std::optional<std::string>& typed) {
+      typed = input.Renaming ? renameTo : "Vera";
+      if (input.Renaming) {
+        const PlayerDialogVerdict v = ConfirmPlayerDialog(input, {renameTo, "new", "new"}, {});
+        return v.Accepted ? std::optional<Admission>(v.Admitted) : std::nullopt;
+      }
       const std::string stored = input.SelectedPlayer <= 5
                                      ? *DecodePassword(MemberPasswordText(input.MemberLine))
                                      : std::string();
@@ -95,6 +100,7 @@ class Table : public ::testing::Test {
   RecordedSoundCues cues;
   std::vector<CardCode> spoken;
   std::vector<TCount> counts;
+  std::string renameTo = "Olga";
   std::unique_ptr<TForm1> form;
 };
 
@@ -190,6 +196,34 @@ TEST_F(Table, TwentyGamesCompleteACycleThatEntersTheTopTenAndRestartsTheScore) {
   }
   const HistoryFileCheck history = CheckHistoryFile(files, folder.path(), 1, kDefaultShortDateFormat);
   EXPECT_EQ(history.RecordCount, 20);
+}
+
+TEST_F(Table, AMemberRenamedDuringAGameKeepsHisSlotAndStandingUnderTheNewName) {
+  TForm1& window = Start(10);
+  QTest::mouseClick(window.NewPlayerButton(), Qt::LeftButton);
+  PlayToTheEnd();
+  QTest::mouseClick(window.Table().Button8(), Qt::LeftButton);
+  const std::string before = *ReadMember(files, folder / kClubFileName, 1);
+  QTest::mouseClick(window.MemberButton(1), Qt::LeftButton);
+  ASSERT_TRUE(window.GameActive);
+
+  window.Table().ChangeNameClick();
+  ASSERT_FALSE(messages.shown.empty());
+  EXPECT_EQ(messages.shown.back().Kind, 'i');
+  EXPECT_TRUE(messages.shown.back().Text.endsWith("Olga")) << messages.shown.back().Text.toStdString();
+  const std::string after = *ReadMember(files, folder / kClubFileName, 1);
+  EXPECT_EQ(MemberName(after).substr(0, 5), "Olga ");
+  EXPECT_EQ(MemberPasswordText(after), EncodePassword("new"));
+  EXPECT_EQ(after.substr(20, 24), before.substr(20, 24));  // rating, games and score stay
+  EXPECT_EQ(window.settings.LastTypedName, "Olga");
+
+  // The game goes on under the new name and is stored on it.
+  PlayToTheEnd();
+  QTest::mouseClick(window.Table().Button8(), Qt::LeftButton);
+  const std::optional<ClubLines> club = ReadClubFile(files, folder / kClubFileName);
+  ASSERT_TRUE(club);
+  EXPECT_EQ(MemberName((*club)[0]).substr(0, 5), "Olga ");
+  EXPECT_EQ(TrimSpaces(std::string(MemberGamesText((*club)[0]))), "2");
 }
 
 TEST_F(Table, GeneralScoreAndLeavingTheGameUseThePopupItems) {
