@@ -13,6 +13,7 @@
 #include "platform/file_system.h"
 #include "platform/sound_cues.h"
 #include "records/history_file.h"
+#include "ui/flights/card_flight.h"
 #include "ui/messages/user_messages.h"
 #include "ui/painting/picture_box.h"
 #include "ui/painting/program_fonts.h"
@@ -68,6 +69,7 @@ GameTable::GameTable(TForm1& form, RandomSource& random)
       computer_(random),
       driver_(state_, *this, random) {
   painter_ = std::make_unique<TablePainter>(form_.Locator(), form_.Pictures());
+  flight_ = std::make_unique<CardFlight>(form_);
   auto box = [&] {
     auto* b = new PictureBox(&form_);
     b->hide();
@@ -310,13 +312,63 @@ void GameTable::RepaintHand(int seat) {
   }
 }
 
-void GameTable::ShowTableCard(int seat, int, CardCode) {
+bool GameTable::Flying() const { return form_.settings.FlyCards && form_.isVisible(); }
+
+int GameTable::HandCentreX(int seat) const {
+  const Rect& box = seat == kSeatCo ? layout_.UpperHand : layout_.LowerHand;
+  return RoundHalfToEven(box.Left + box.Width / 2.0 - form_.Pictures().Size().CardWidth / 2.0);
+}
+
+void GameTable::Fly(QPoint from, QPoint to, const QImage& picture) {
+  flight_->FlyCard(from.x(), from.y(), to.x(), to.y(), picture, painter_->SmallCards(),
+                   form_.settings.FlySpeed, true);
+}
+
+void GameTable::ShowTableCard(int seat, int fromPos, CardCode card) {
+  if (Flying()) {
+    // Seat 2's card starts where it lay in the hand before it left; seat 1's from the middle.
+    const Rect& hand = seat == kSeatCo ? layout_.UpperHand : layout_.LowerHand;
+    int x = HandCentreX(seat);
+    if (seat == kSeatMe) {
+      const int before = state_.CardCount[kSeatMe] + 1;
+      const std::vector<int> xs =
+          HandPositions(hand.Width, before, form_.Pictures().Size().CardWidth);
+      if (fromPos >= 1 && fromPos <= before) x = hand.Left + xs[fromPos - 1];
+    }
+    const QPoint place = painter_->TableCardPlace(seat);
+    Fly({x, hand.Top}, {layout_.Middle.Left + place.x(), layout_.Middle.Top + place.y()},
+        painter_->CardPicture(card));
+  }
   painter_->PaintTableCard(*middle_, state_, seat);
 }
 
-void GameTable::FlyTrickToWinner(int, CardCode, CardCode) { painter_->ClearTable(*middle_, 0); }
+void GameTable::FlyTrickToWinner(int winnerSeat, CardCode card1, CardCode card2) {
+  if (!Flying()) {
+    painter_->ClearTable(*middle_, 0);
+    return;
+  }
+  // The winner's side: off the top for seat 1, off the bottom for seat 2.
+  const QPoint away = winnerSeat == kSeatCo
+                          ? QPoint(HandCentreX(kSeatCo), -form_.Pictures().Size().CardHeight)
+                          : QPoint(HandCentreX(kSeatMe), form_.height());
+  const int order[2] = {winnerSeat, winnerSeat == kSeatCo ? kSeatMe : kSeatCo};
+  for (int seat : order) {
+    painter_->ClearTable(*middle_, seat);
+    const QPoint place = painter_->TableCardPlace(seat);
+    Fly({layout_.Middle.Left + place.x(), layout_.Middle.Top + place.y()}, away,
+        painter_->CardPicture(seat == kSeatCo ? card1 : card2));
+  }
+  painter_->ClearTable(*middle_, 0);
+}
 
-void GameTable::DrawFromStock(int, int, CardCode) {}
+void GameTable::DrawFromStock(int seat, int, CardCode) {
+  if (!Flying()) return;
+  RedrawStock();
+  const Rect& hand = seat == kSeatCo ? layout_.UpperHand : layout_.LowerHand;
+  Fly({layout_.Stock.Left + form_.Scale().Scale(12), layout_.Stock.Top},
+      {HandCentreX(seat), hand.Top}, painter_->BackPicture());
+  RepaintHand(seat);
+}
 
 void GameTable::RedrawStock() {
   painter_->PaintStock(*stock_, 37 - state_.NextStock, state_.DeckCard[36], state_.TrumpSuit);

@@ -22,6 +22,7 @@ class QPushButton;
 
 namespace tarnel {
 
+class CardFlight;
 class PictureBox;
 class TablePainter;
 class TForm1;
@@ -67,6 +68,7 @@ class GameTable : public QObject, public TablePresenter {
   PictureBox* StockBox() const { return stock_; }
   PictureBox* CounterBox() const { return counter_; }
   const TableLayout& Layout() const { return layout_; }
+  const CardFlight& Flight() const { return *flight_; }
   int HelpContext() const { return helpContext_; }
   // The score dialog waiting to open once the core's step has returned.
   bool ScoreDialogPending() const { return pendingCount_.has_value(); }
@@ -103,6 +105,9 @@ class GameTable : public QObject, public TablePresenter {
   QString PlayerText() const;
   PlayerStanding Standing() const;
   void RecordGame();
+  bool Flying() const;
+  int HandCentreX(int seat) const;
+  void Fly(QPoint from, QPoint to, const QImage& picture);
 
   TForm1& form_;
   RandomSource& random_;
@@ -110,6 +115,7 @@ class GameTable : public QObject, public TablePresenter {
   ComputerSeat computer_;
   TurnDriver driver_;
   std::unique_ptr<TablePainter> painter_;
+  std::unique_ptr<CardFlight> flight_;
   TableLayout layout_;
   bool openCards_ = false;
   int helpContext_ = 1;

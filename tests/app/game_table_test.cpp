@@ -14,6 +14,7 @@
 #include "platform/sound_cues.h"
 #include "records/club_file.h"
 #include "records/history_file.h"
+#include "ui/flights/card_flight.h"
 #include "ui/layout/window_layout.h"
 #include "ui/messages/user_messages.h"
 #include "ui/painting/picture_box.h"
@@ -28,10 +29,11 @@ class Table : public ::testing::Test {
  protected:
   void SetUp() override { testing::App(); }
 
-  TForm1& Start(int handSize) {
+  TForm1& Start(int handSize, bool flights = false) {
     Settings settings;
     settings.HandSizeOption = handSize;
-    settings.FlyCards = false;
+    settings.FlyCards = flights;
+    settings.FlySpeed = 6;
     folder.Write(SettingsFileName, SettingsFileBytes(settings));
     ProgramServices services;
     services.ProgramFolder = folder.path();
@@ -224,6 +226,37 @@ TEST_F(Table, AMemberRenamedDuringAGameKeepsHisSlotAndStandingUnderTheNewName) {
   ASSERT_TRUE(club);
   EXPECT_EQ(MemberName((*club)[0]).substr(0, 5), "Olga ");
   EXPECT_EQ(TrimSpaces(std::string(MemberGamesText((*club)[0]))), "2");
+}
+
+TEST_F(Table, APlayedCardFliesFromItsPlaceInTheHandToItsPlaceOnTheTable) {
+  TForm1& window = Start(6, true);
+  QTest::mouseClick(window.NewPlayerButton(), Qt::LeftButton);
+  GameTable& table = window.Table();
+  const TTableState& state = table.State();
+  QTest::mouseClick(table.Button7(), Qt::LeftButton);
+  if (state.TurnState == kTurnSeat1) {
+    window.Timer1Timer();
+    EXPECT_GT(table.Flight().LastSteps(), 0);  // the computer's card flew too
+  }
+  ASSERT_EQ(state.TurnState, kTurnSeat2);
+  int p = 1;
+  while (!table.Driver().CanPlayAt(p)) ++p;
+  const CardCode card = state.HandCard[kSeatMe][p];
+  const TableLayout& layout = table.Layout();
+  const int width = window.Pictures().Size().CardWidth;
+  const int x = layout.LowerHand.Left + HandPositions(layout.LowerHand.Width, 6, width)[p - 1];
+  const int seat2Top = window.Scale().Scale(100);
+  QTest::mouseClick(table.HandBox(kSeatMe), Qt::LeftButton, {}, QPoint(x - layout.LowerHand.Left + 2, 20));
+  EXPECT_EQ(state.TableCard[kSeatMe], card);
+  // One pixel a step along the longer axis; the fastest speed skips the first position.
+  const int dx = layout.Middle.Left - x, dy = layout.Middle.Top + seat2Top - layout.LowerHand.Top;
+  EXPECT_EQ(table.Flight().LastSteps(), std::max(std::abs(dx), std::abs(dy)) - 1);
+  EXPECT_FALSE(table.Flight().CardFlying());
+  // The card is painted at its place once it has arrived.
+  const QImage& middle = table.MiddleBox()->Surface();
+  EXPECT_NE(middle.pixel(width / 2, seat2Top + 40),
+            window.Background().pixel(layout.Middle.Left + width / 2,
+                                      layout.Middle.Top + seat2Top + 40));
 }
 
 TEST_F(Table, GeneralScoreAndLeavingTheGameUseThePopupItems) {

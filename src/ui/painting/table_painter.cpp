@@ -64,6 +64,12 @@ const QImage& TablePainter::LargeCard(int cardIndex) {
   return cached;
 }
 
+const QImage& TablePainter::CardPicture(CardCode code) {
+  static const QImage kNone;
+  const int n = NumberOfCard(code);
+  return n >= 1 ? LargeCard(n - 1) : kNone;
+}
+
 const QImage& TablePainter::LargeBack(bool sideways) {
   if (cachedBack_ != pictures_.CurrentBack()) {
     largeBacks_ = {};

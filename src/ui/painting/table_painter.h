@@ -56,6 +56,11 @@ class TablePainter {
   void PaintNamePlate(PictureBox& box, const QString& name, char colour);
   void PaintGameCounter(PictureBox& box, const QString& roundCaption, int roundNo);
 
+  // The picture a flight carries: the face (69 x 94 for small cards) or the current back.
+  const QImage& CardPicture(CardCode code);
+  const QImage& BackPicture() { return LargeBack(false); }
+  bool SmallCards() const { return pictures_.Size().CardSizeClass == kSmallPictures; }
+
   // Where the trump card lies in the stock box.
   QRect TrumpCardRect() const;
 
