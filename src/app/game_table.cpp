@@ -14,6 +14,7 @@
 #include "platform/sound_cues.h"
 #include "records/history_file.h"
 #include "ui/flights/card_flight.h"
+#include "ui/flights/touch_burst.h"
 #include "ui/messages/user_messages.h"
 #include "ui/painting/picture_box.h"
 #include "ui/painting/program_fonts.h"
@@ -269,7 +270,11 @@ int GameTable::HandPosAt(int seat, int x) const {
 
 HandClickResult GameTable::HandMouseUp(int x, bool rightButton) {
   if (!form_.GameActive) return HandClickResult::Ignored;
-  const HandClickResult result = driver_.HandClick(HandPosAt(kSeatMe, x), rightButton);
+  const int p = HandPosAt(kSeatMe, x);
+  // The burst marks a card that is really played, before it flies.
+  if (!rightButton && p != 0 && form_.settings.SaluteCards && driver_.CanPlayAt(p))
+    TouchBurst(form_, form_.Locator());
+  const HandClickResult result = driver_.HandClick(p, rightButton);
   RefreshCursor(x);
   return result;
 }

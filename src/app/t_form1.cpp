@@ -20,6 +20,7 @@
 
 #include "core/cp1251.h"
 #include "net/t_form_password.h"
+#include "ui/flights/t_form_speed.h"
 #include "platform/sound_cues.h"
 #include "platform/file_system.h"
 #include "ui/messages/user_messages.h"
@@ -211,8 +212,11 @@ void TForm1::CreatePopup() {
   connect(help_, &QAction::triggered, this, &TForm1::HelpClick);
   connect(about_, &QAction::triggered, this, &TForm1::AboutClick);
   for (QAction* a : {quit_, genCount_, changeName_, mRadio_, mChat_}) a->setEnabled(false);
-  // The speed dialog, radio and chat windows come with their own windows.
-  mSpeed_->setEnabled(false);
+  connect(mSpeed_, &QAction::triggered, this, [this] {
+    PlayCue("WOpenFo");
+    TFormSpeed dialog(settings, locator_, this);
+    dialog.exec();
+  });
 }
 
 void TForm1::LoadCursors() {

@@ -15,6 +15,7 @@
 #include "ui/scoring/t_form_count.h"
 #include "command.h"
 #include "net/t_form_password.h"
+#include "ui/flights/t_form_speed.h"
 #include "platform/file_system.h"
 #include "platform/resource_library.h"
 #include "platform/sound_cues.h"
@@ -184,6 +185,12 @@ int RunShots(const Args& args, std::ostream& out, std::ostream& err) {
       Spin(60);
       save(dialog.grab(), std::string("player-") + code + (slot == 6 ? "-new" : "-member") + ".png");
     }
+    Settings speedSettings;
+    speedSettings.LanguageIndex = static_cast<std::uint8_t>(language);
+    TFormSpeed speed(speedSettings, ResourceLocator{folder});
+    speed.show();
+    Spin(60);
+    save(speed.grab(), std::string("speed-") + code + ".png");
   }
   fs::remove_all(folder, ec);
   return written > 0 ? 0 : 1;

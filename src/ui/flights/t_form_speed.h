@@ -1,0 +1,58 @@
+// TFormSpeed: the dialog in which the player picks how fast cards fly.
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+#include <QTimer>
+#include <array>
+
+#include "platform/resource_library.h"
+
+class QLabel;
+class QPushButton;
+class QSlider;
+
+namespace tarnel {
+
+struct Settings;
+
+// The four looks of the auxiliary windows, as this dialog lays them out.
+enum class DialogLook { GrayConcise = 1, GrayAristocratic = 2, GrayRibbons = 3, Purple = 4 };
+
+// The look a dialog takes from the settings: the purple one, or the gray design chosen.
+DialogLook DialogLookOf(const Settings& settings);
+
+class TFormSpeed : public QDialog {
+  Q_OBJECT
+ public:
+  // Moving the track bar changes `settings.FlySpeed` at once.
+  TFormSpeed(Settings& settings, const ResourceLocator& locator, QWidget* parent = nullptr);
+
+  DialogLook Look() const { return look_; }
+  QSlider* TrackBar1() const { return trackBar1_; }
+  QPushButton* Button1() const { return button1_; }
+  QTimer& Timer48() { return timer48_; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void Timer48Timer();
+  void LayOutFor(DialogLook look);
+
+  Settings& settings_;
+  ResourceLocator locator_;
+  DialogLook look_ = DialogLook::GrayAristocratic;
+  QImage purpleBackground_, purpleCaption_, icons_;
+  int iconFrame_ = 1;
+  QLabel* image0_ = nullptr;
+  QLabel* image1_ = nullptr;
+  QWidget* panel1_ = nullptr;
+  QLabel* label0_ = nullptr;
+  std::array<QLabel*, 6> labels_{};
+  QSlider* trackBar1_ = nullptr;
+  QPushButton* button1_ = nullptr;
+  QTimer timer48_;
+};
+
+}  // namespace tarnel
