@@ -109,6 +109,24 @@ constexpr const char* kProfileFields[kProfileRows] = {
 constexpr std::size_t kProfileLimits[kProfileRows] = {20, 20, 50, 20, 50, 50, 50,
                                                       50, 50, 50, 60, 50, 50, 50};
 
+// A rating as the program sends it: sign, digits, one point; the client's own reader is more
+// lenient ("1e400" would read as 1.4), the server is not.
+std::optional<double> RatingValue(const std::string* text) {
+  if (!text || text->empty() || text->size() > 32) return std::nullopt;
+  std::string_view t = *text;
+  if (t.front() == '-') t.remove_prefix(1);
+  std::size_t point = t.find_first_of(".,");
+  std::string_view whole = t.substr(0, point);
+  std::string_view fraction = point == std::string_view::npos ? "" : t.substr(point + 1);
+  auto digits = [](std::string_view d) {
+    return std::all_of(d.begin(), d.end(), [](char c) { return c >= '0' && c <= '9'; });
+  };
+  if (whole.empty() || !digits(whole) || !digits(fraction) ||
+      (point != std::string_view::npos && fraction.empty()))
+    return std::nullopt;
+  return ReadClubDecimal(*text);
+}
+
 bool IsGameKey(std::string_view key) {
   if (key.empty() || key.size() > 20) return false;
   return std::all_of(key.begin(), key.end(), [](char c) { return c >= 'a' && c <= 'z'; });
@@ -338,9 +356,7 @@ ScriptReply ClubService::WriteGame(const FormFields& f, const std::string& key) 
   auto r1 = IntField(f, key + "R1", INT_MIN, INT_MAX);
   auto r2 = WordField(f, key + "R2", 20);
   const std::string* ratingText = f.Find(key + "rating");
-  std::optional<double> rating = ratingText && !ratingText->empty() && ratingText->size() <= 32
-                                     ? ReadClubDecimal(*ratingText)
-                                     : std::nullopt;
+  std::optional<double> rating = RatingValue(ratingText);
   if (!nick || !pw || !kon || !best || !ses || !konl || !score || !r1 || !r2 || !rating)
     return Bad();
   if (!CheckPassword(*nick, *pw)) return Denied();
@@ -374,9 +390,8 @@ ScriptReply ClubService::RatingTopTen(const std::string& key) {
 }
 
 ScriptReply ClubService::RatingPlace(const std::string& key, const std::string& ratingText) {
-  std::optional<double> rating =
-      ratingText.size() <= 32 ? ReadClubDecimal(ratingText) : std::nullopt;
-  if (ratingText.empty() || !rating) return Bad();
+  std::optional<double> rating = RatingValue(&ratingText);
+  if (!rating) return Bad();
   std::string above;
   db_->Read([&](SqlSession& s) {
     above = Query(s, "SELECT count(*) FROM games WHERE gamekey = $1 AND kon > 0 AND rating > $2",
