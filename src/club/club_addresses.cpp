@@ -31,7 +31,7 @@ ClubAddresses BuiltInClubAddresses() {
   // The club's FTP server for photos listens beside the web server (see server/club/README).
   std::string host = base.substr(base.find("://") + 3);
   host = host.substr(0, host.find(':'));
-  a.PhotoUpload = EncipherAddress("ftp://tarnel:tarnel@" + host + ":8021/", kPhotoAddressKey);
+  a.PhotoUpload = EncipherAddress("ftp://anonymous:tarnel@" + host + ":8021/", kPhotoAddressKey);
   a.TournamentAddress = EncipherAddress(base + "/tarnel/tour.php", kTournamentAddressKey);
   a.NewsAddress = EncipherAddress(base + "/tarnel/news.txt", kNewsAddressKey);
   a.RadioListAddress = base + "/radio/QelRadio.rad";
