@@ -102,12 +102,12 @@ std::string NickKey(std::string nick) {
   return nick;
 }
 
-constexpr int kProfileRows = 14;
-constexpr const char* kProfileFields[kProfileRows] = {
+constexpr int kProfileTexts = 14;
+constexpr const char* kProfileFields[kProfileTexts] = {
     "namei", "name2", "about",    "telephone", "emailo",  "website",    "skype",
     "ok",    "vk",    "telegram", "facebook",  "twitter", "instagramm", "youtube"};
-constexpr std::size_t kProfileLimits[kProfileRows] = {20, 20, 50, 20, 50, 50, 50,
-                                                      50, 50, 50, 60, 50, 50, 50};
+constexpr std::size_t kProfileLimits[kProfileTexts] = {20, 20, 50, 20, 50, 50, 50,
+                                                       50, 50, 50, 60, 50, 50, 50};
 
 // A rating as the program sends it: sign, digits, one point; the client's own reader is more
 // lenient ("1e400" would read as 1.4), the server is not.
@@ -268,7 +268,7 @@ ScriptReply ClubService::CreateAccount(const FormFields& f) {
                "INSERT INTO accounts VALUES ($1, $2, $3, $4, $5, $6, $7, $8, $9, $10, $11, "
                "$12, $13, $14, $15, $16) ON CONFLICT (nick_key) DO NOTHING RETURNING nick",
                {NickKey(*nick), *nick, std::string(hash), *city, *country1, *country2, *sex, *email,
-                *dater, *r01, *r02, *r03, *r04, *r05, *r06, std::string(kProfileRows - 1, '~')})
+                *dater, *r01, *r02, *r03, *r04, *r05, *r06, std::string(kProfileTexts - 1, '~')})
              .empty();
   });
   return Ok(created ? "ok" : "is");
@@ -310,7 +310,7 @@ ScriptReply ClubService::SaveProfile(const FormFields& f) {
   // The program sends no password with its profile; one that is sent must be right.
   if (const std::string* pw = f.Find("pw"); pw && !CheckPassword(*nick, *pw)) return Denied();
   std::string profile;
-  for (int i = 0; i < kProfileRows; ++i) {
+  for (int i = 0; i < kProfileTexts; ++i) {
     const std::string* v = f.Find(kProfileFields[i]);
     std::string text = v ? *v : "";
     if (text.size() > kProfileLimits[i]) return Bad();

@@ -99,7 +99,17 @@ class PgBackend : public SqlBackend {
   SqlDialect Dialect() const override { return SqlDialect::kPostgres; }
 
   void Write(const std::function<void(SqlSession&)>& work) override { Transaction(work); }
-  void Read(const std::function<void(SqlSession&)>& work) override { Transaction(work); }
+  // Every read is one statement, consistent on its own: no transaction round trips.
+  void Read(const std::function<void(SqlSession&)>& work) override {
+    std::unique_ptr<PgConnection> c = Take();
+    try {
+      work(*c);
+    } catch (...) {
+      Give(std::move(c));
+      throw;
+    }
+    Give(std::move(c));
+  }
 
  private:
   void Transaction(const std::function<void(SqlSession&)>& work) {

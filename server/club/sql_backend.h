@@ -37,7 +37,7 @@ class SqlBackend {
   // Runs `work` in one transaction; it is committed (and durable) when this returns. Throws
   // StoreError after rolling back when `work` or the commit fails.
   virtual void Write(const std::function<void(SqlSession&)>& work) = 0;
-  // A consistent read.
+  // A read of one statement (each is consistent on its own).
   virtual void Read(const std::function<void(SqlSession&)>& work) = 0;
 };
 
