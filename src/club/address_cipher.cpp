@@ -1,10 +1,9 @@
 #include "club/address_cipher.h"
 
+#include "club/club_addresses.h"
+
 namespace tarnel {
 namespace {
-
-constexpr char kPlainBoardAddress[] = "http://127.0.0.1:8033/wtgames.php";
-constexpr char kPlainStatAddress[] = "http://127.0.0.1:8033/stat.php";
 
 // 16-bit linear congruential step; its high byte is the keystream.
 struct KeyStream {
@@ -56,11 +55,11 @@ std::string AddressCipher(std::string_view enciphered, std::uint16_t key) {
 }
 
 std::string BuiltInBoardAddress() {
-  return EncipherAddress(kPlainBoardAddress, kBoardAddressKey);
+  return EncipherAddress(BuiltInClubServer() + "/tarnel/board.php", kBoardAddressKey);
 }
 
 std::string BuiltInStatAddress() {
-  return EncipherAddress(kPlainStatAddress, kStatAddressKey);
+  return EncipherAddress(BuiltInClubServer() + "/tarnel/stat.php", kStatAddressKey);
 }
 
 }  // namespace tarnel
