@@ -417,7 +417,17 @@ void CentrePiece(QPainter& p, int backSet, int back, QPointF c, double r, QColor
 }
 
 // The ten SVG decks whose own backs make the "Other" set.
-const std::array<int, 10> kOtherBacks = {3, 9, 28, 40, 14, 2, 24, 8, 46, 31};
+const std::array<const char*, 10> kOtherBacks = {
+    "svg-ancient-egyptians/Ancient_Egyptians.svgz",
+    "svg-dondorf/dondorf.svgz",
+    "svg-oxygen-white/oxygen-white.svgz",
+    "svg-gm-paris/paris.svgz",
+    "svg-jolly-royal/jolly-royal.svgz",
+    "svg-oxygen/oxygen.svgz",
+    "svg-penguins/penguins.svgz",
+    "svg-standard/standard.svgz",
+    "svg-tigullio-international/tigullio-international.svgz",
+    "svg-xskat-french/french.svgz"};
 
 }  // namespace
 
@@ -427,10 +437,10 @@ QImage DrawSetBack(int backSet, int back, int width, int height, bool smallCard)
   art::SetupPainter(p);
   double w = width, h = height;
   if (backSet == 11) {
-    int design = kOtherBacks[(back - 1) % 10];
-    static std::map<int, std::unique_ptr<SvgDeck>> decks;  // one parse per deck
-    auto it = decks.find(design);
-    if (it == decks.end()) it = decks.emplace(design, SvgDeck::Open(SvgDeckFile(design))).first;
+    std::string file = std::string("/usr/share/carddecks/") + kOtherBacks[(back - 1) % 10];
+    static std::map<std::string, std::unique_ptr<SvgDeck>> decks;  // one parse per deck
+    auto it = decks.find(file);
+    if (it == decks.end()) it = decks.emplace(file, SvgDeck::Open(file)).first;
     if (const SvgDeck* deck = it->second.get()) {
       QImage rendered = deck->Render("back", width, height);
       if (!rendered.isNull()) {

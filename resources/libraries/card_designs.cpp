@@ -331,6 +331,21 @@ FaceStyle Generated(int design) {
       s.Ace = AceLook::Wreath;
       s.IndexFamily = "DejaVu Sans";
       break;
+    case 28:  // Plastic: glossy, bright and round
+      French(s, C(240, 30, 60), C(20, 60, 200));
+      s.Paper = C(250, 252, 255);
+      s.Edge = C(120, 130, 160);
+      s.CourtField = C(220, 236, 255);
+      Dress(s, C(250, 110, 20), C(30, 190, 90), C(240, 30, 60), C(20, 60, 200), C(250, 230, 40),
+            C(250, 250, 250));
+      s.Pips = PipLook::Shaded;
+      s.Frame = CourtFrame::Rounded;
+      s.IndexFamily = "DejaVu Sans";
+      s.Corner = 14;
+      s.Ace = AceLook::Medallion;
+      s.Pattern = Motif::Dot;
+      s.PatternColour = C(20, 60, 200);
+      break;
     case 30:  // Skat tournament suits: four colours
       s.SuitColours = {C(220, 20, 20), C(240, 160, 0), C(20, 20, 20), C(20, 140, 40)};
       s.CourtField = C(248, 248, 248);
@@ -529,9 +544,6 @@ FaceStyle SvgSymbolStyle(int design) {
       s.SuitColours = {C(210, 30, 30), C(230, 160, 20), C(130, 80, 30), C(40, 130, 40)};
       break;
     case 2:
-    case 28:
-      French(s, C(200, 30, 50), C(40, 40, 50));
-      break;
     case 3:
       French(s, C(190, 60, 30), C(30, 60, 110));
       break;

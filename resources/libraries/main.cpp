@@ -25,6 +25,8 @@ int main(int argc, char** argv) {
     libraries::AddBacks(sink);
   } else if (library == kBackgroundLibrary) {
     libraries::AddCloths(sink);
+  } else if (library == kGraphicsLibrary) {
+    libraries::AddGraphics(sink);
   } else {
     std::fprintf(stderr, "tarnel-libraries: unknown library %s\n", argv[1]);
     return 2;

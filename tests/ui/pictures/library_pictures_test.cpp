@@ -195,3 +195,80 @@ TEST(LibraryPictures, SharedNumberCardsComeFromTheDesignOfTheirCode) {
 
 }  // namespace
 }  // namespace tarnel
+
+namespace tarnel {
+namespace {
+
+TEST(LibraryPictures, PurpleMenuBackgroundStretchesToTheWindow) {
+  PictureChoice choice;
+  StrictHost host;
+  PictureLoader loader({build::ProgramFolder()}, choice, host);
+  loader.SetGeometry({1.7, false, 1290, 850});
+  ASSERT_TRUE(loader.LoadBackground(true));
+  EXPECT_EQ(loader.Pictures().Background.Width, 1290);
+  EXPECT_EQ(loader.Pictures().Background.Height, 850);
+}
+
+TEST(LibraryPictures, PurpleAndRibbonDialogsFindTheirPictures) {
+  ResourceLocator locator{build::ProgramFolder()};
+  const char* suffixes[] = {"Eng", "Rus", "Deu", "Fra", "Spa", "Chi", "Ita", "Cze"};
+  const char* forms[] = {"Opt",    "Speed",    "Pass",  "EndG",    "History", "Adv",    "Thank",
+                         "Acc1",   "About",    "Chat",  "Count",   "Pw",      "Radio",  "ServerW",
+                         "Stat",   "TopTen",   "Tour",  "Wait",    "ChatL",   "CountL", "PwL",
+                         "RadioL", "ServerWL", "StatL", "TopTenL", "TourL"};
+  for (std::string form : forms) {
+    std::string name = "GForm" + form;
+    Picture background;
+    ASSERT_TRUE(LoadJpegResource(locator, name, kGraphicsLibrary, background)) << name;
+    for (const char* suffix : suffixes) {
+      // The header lies over the background at (0, 0) and leaves most of it showing.
+      Picture header;
+      ASSERT_TRUE(LoadPngResource(locator, name + suffix, kGraphicsLibrary, header))
+          << name + suffix;
+      EXPECT_EQ(header.Width, background.Width) << name + suffix;
+      EXPECT_EQ(header.Height, background.Height) << name + suffix;
+      int opaque = 0;
+      for (auto p : header.Pixels)
+        opaque += AlphaOf(p) > 0;
+      EXPECT_GT(opaque, 100) << name + suffix;
+      EXPECT_LT(opaque, static_cast<int>(header.Pixels.size()) / 4) << name + suffix;
+    }
+    if (form.back() == 'L') continue;
+    Picture icons;
+    ASSERT_TRUE(LoadPngResource(locator, "GIcon48" + form, kGraphicsLibrary, icons)) << form;
+    EXPECT_EQ(icons.Width, 480);
+    EXPECT_EQ(icons.Height, 48);
+  }
+  const char* strips[] = {"Pw",           "Speed",        "Passport",
+                          "EndGame",      "History",      "Options",
+                          "CountInfo",    "OurGames",     "SupportUs",
+                          "MyAccount",    "MyAccountR",   "Radio",
+                          "WorldTopTen1", "WorldTopTen2", "QelGamesChat",
+                          "WorldStats",   "OnlineTopTen", "WorldOnlineTournament"};
+  for (std::string strip : strips) {
+    for (const char* suffix : suffixes) {
+      Picture picture;
+      ASSERT_TRUE(LoadPngResource(locator, strip + suffix, kGraphicsLibrary, picture))
+          << strip + suffix;
+      EXPECT_EQ(picture.Height, 48) << strip + suffix;
+    }
+  }
+  Picture touch;
+  ASSERT_TRUE(LoadPngResource(locator, "GTouch", kGraphicsLibrary, touch));
+  EXPECT_EQ(touch.Width, 3000);
+  EXPECT_EQ(touch.Height, 100);
+  // Each frame shows something, and the burst changes from frame to frame.
+  auto frameSum = [&](int frame) {
+    long sum = 0;
+    for (int y = 0; y < 100; ++y)
+      for (int x = 0; x < 100; ++x)
+        sum += AlphaOf(touch.At(frame * 100 + x, y));
+    return sum;
+  };
+  EXPECT_GT(frameSum(0), 0);
+  EXPECT_GT(frameSum(28), 0);
+  EXPECT_NE(frameSum(0), frameSum(15));
+}
+
+}  // namespace
+}  // namespace tarnel
