@@ -1,7 +1,5 @@
-#include <QBuffer>
-#include <QGuiApplication>
-
 #include <cstdio>
+#include <cstdlib>
 
 #include "art.h"
 #include "platform/picture_codecs.h"
@@ -24,7 +22,10 @@ void Sink::Add(std::string fileName, Bytes data) {
 }
 
 void Sink::Png(const std::string& name, const QImage& image, std::uint32_t keyColour) {
-  Picture picture = PictureFromImage(image);
+  Png(name, PictureFromImage(image), keyColour);
+}
+
+void Sink::Png(const std::string& name, Picture picture, std::uint32_t keyColour) {
   if (keyColour != 0) {
     for (auto& p : picture.Pixels)
       if (AlphaOf(p) == 0) p = keyColour & 0x00FFFFFFu;
@@ -168,24 +169,3 @@ QLinearGradient Vertical(const QRectF& box, QColor top, QColor bottom) {
 }
 
 }  // namespace tarnel::art
-
-int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: tarnel-artwork OUTPUT-ARCHIVE\n");
-    return 2;
-  }
-  // Pictures are drawn without a display.
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  tarnel::art::Sink sink;
-  tarnel::art::AddCards(sink);
-  tarnel::art::AddTable(sink);
-  tarnel::art::AddDialogs(sink);
-  tarnel::art::AddAnimations(sink);
-  tarnel::art::AddPeriphery(sink);
-  if (!tarnel::WriteResourceArchive(argv[1], sink.Entries())) {
-    std::fprintf(stderr, "artwork: cannot write %s\n", argv[1]);
-    return 1;
-  }
-  return 0;
-}
