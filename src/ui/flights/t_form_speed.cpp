@@ -1,5 +1,6 @@
 #include "ui/flights/t_form_speed.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
@@ -165,6 +166,15 @@ void TFormSpeed::LayOutFor(DialogLook look) {
   panel1_->setGeometry(5, r.Panel1Top, 300, 2);
   image1_->setGeometry(r.Image1Left, r.Image1Top, 128, 128);
   label0_->setGeometry(r.Label0Left, r.Label0Top, r.Width - r.Label0Left - 8, 40);
+  // A long translation takes a smaller font rather than losing its end.
+  QFont font = label0_->font();
+  while (font.pixelSize() > 9 &&
+         QFontMetrics(font)
+                 .boundingRect(QRect(0, 0, label0_->width(), 1000), Qt::TextWordWrap, label0_->text())
+                 .height() > label0_->height()) {
+    font.setPixelSize(font.pixelSize() - 1);
+  }
+  label0_->setFont(font);
   trackBar1_->setGeometry(r.TrackLeft, r.TrackTop, 150, 30);
   static constexpr int kPurpleLefts[6] = {162, 187, 212, 236, 260, 285};
   for (int n = 0; n < 6; ++n)
