@@ -104,7 +104,7 @@ class GstAudioOutput : public AudioOutput {
   bool PlayMusic(const std::filesystem::path& midiFile) override {
     Release(music_);
     ReleaseFinishedWave();
-    music_ = Launch("filesrc name=file ! midiparse ! fluiddec name=synth ! audioconvert ! "
+    music_ = Launch("filesrc name=file ! midiparse ! fluiddec name=synth synth-gain=1.0 ! audioconvert ! "
                     "audioresample ! " + sink_);
     if (!music_) return false;
     GstElement* file = gst_bin_get_by_name(GST_BIN(music_), "file");
