@@ -669,7 +669,9 @@ bool TForm1::FormCloseQuery() {
             this, Text(rows::kLeaveGameQuestion) + " " + Text(rows::kDataWillBeLost)))
       return false;
   }
+  emit Closing();
   SaveSettingsContext context;
+  context.TemporaryMusicFile = TemporaryMusicFile;
   context.ClubFileCheckFailed = [this] { return clubCheckFailed_ || malformedClub_; };
   const SaveSettingsResult saved =
       SaveSettings(*services_.Files, services_.ProgramFolder / SettingsFileName, settings, context);

@@ -29,6 +29,7 @@ namespace tarnel {
 class PictureBox;
 class FileSystem;
 class SoundCues;
+class CardVoice;
 class TitleScreen;
 class UserMessages;
 
@@ -37,6 +38,8 @@ struct ProgramServices {
   std::filesystem::path ProgramFolder;  // ends without a separator
   UserMessages* Messages = nullptr;
   SoundCues* Cues = nullptr;
+  // Spoken card names for a right click on a card: Voice->SpeakCard(card, LanguageIndex).
+  CardVoice* Voice = nullptr;
   FileSystem* Files = nullptr;
   // The screen's available area; empty: the primary screen's.
   QRect Screen;
@@ -100,6 +103,9 @@ class TForm1 : public QWidget, private PictureHost {
   void SetPopupAttached(bool attached) { popupAttached_ = attached; }
   void SetProgramCursor(ProgramCursor cursor);
   const PictureLoader& Pictures() const { return *pictures_; }
+  const ProgramServices& Services() const { return services_; }
+  // The menu music's file in the temporary folder, deleted when the settings are saved.
+  std::filesystem::path TemporaryMusicFile;
 
  signals:
   // The player dialog admitted a player: the table starts a new game.
@@ -111,6 +117,8 @@ class TForm1 : public QWidget, private PictureHost {
   void MainTick();
   // The player left the running game for the menu: the table clears itself.
   void GameLeft();
+  // The window is about to close (the user agreed): the settings are saved next.
+  void Closing();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
