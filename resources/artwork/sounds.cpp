@@ -1,6 +1,6 @@
 // The cues and the menu song go into the same archive as the pictures.
-#include "art.h"
 #include "sounds.h"
+#include "art.h"
 
 namespace tarnel::art {
 

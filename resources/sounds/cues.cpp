@@ -27,7 +27,9 @@ class Noise {
   std::uint32_t state_;
 };
 
-double Midi(int note) { return 440.0 * std::pow(2.0, (note - 69) / 12.0); }
+double Midi(int note) {
+  return 440.0 * std::pow(2.0, (note - 69) / 12.0);
+}
 
 class Track {
  public:
@@ -77,9 +79,11 @@ class Track {
   // Scales to the given peak and fades the last few milliseconds.
   std::vector<float> Finish(double peak = 0.7) {
     float max = 0;
-    for (float v : s_) max = std::max(max, std::abs(v));
+    for (float v : s_)
+      max = std::max(max, std::abs(v));
     const float k = max > 0 ? static_cast<float>(peak / max) : 0.0f;
-    const std::size_t fade = std::min<std::size_t>(s_.size(), static_cast<std::size_t>(0.005 * kRate));
+    const std::size_t fade =
+        std::min<std::size_t>(s_.size(), static_cast<std::size_t>(0.005 * kRate));
     for (std::size_t i = 0; i < s_.size(); ++i) {
       s_[i] *= k;
       const std::size_t fromEnd = s_.size() - 1 - i;
@@ -131,13 +135,14 @@ std::vector<float> Notes(const std::vector<int>& notes, double step, double last
 }
 
 // A chord held under a melody: the fanfares of good results.
-std::vector<float> Fanfare(const std::vector<int>& notes, double step, const std::vector<int>& chord,
-                           double hold, double total) {
+std::vector<float> Fanfare(const std::vector<int>& notes, double step,
+                           const std::vector<int>& chord, double hold, double total) {
   Track t(total);
   for (std::size_t i = 0; i < notes.size(); ++i)
     t.Tone(step * static_cast<double>(i), step * 1.3, Midi(notes[i]), 0.9, kBrass, 0.02, 3.0);
   const double at = step * static_cast<double>(notes.size());
-  for (int n : chord) t.Tone(at, hold, Midi(n), 0.5, kBrass, 0.03, 1.6, 1.0, 0.004);
+  for (int n : chord)
+    t.Tone(at, hold, Midi(n), 0.5, kBrass, 0.03, 1.6, 1.0, 0.004);
   return t.Finish();
 }
 
@@ -146,8 +151,8 @@ std::vector<float> Lament(const std::vector<int>& notes, double step, double las
   Track t(total);
   for (std::size_t i = 0; i < notes.size(); ++i) {
     const bool final = i + 1 == notes.size();
-    t.Tone(step * static_cast<double>(i), final ? last : step * 1.05, Midi(notes[i]), 1.0,
-           kMellow, 0.03, final ? 1.2 : 2.0, final ? 0.94 : 1.0, final ? 0.012 : 0);
+    t.Tone(step * static_cast<double>(i), final ? last : step * 1.05, Midi(notes[i]), 1.0, kMellow,
+           0.03, final ? 1.2 : 2.0, final ? 0.94 : 1.0, final ? 0.012 : 0);
   }
   return t.Finish(0.6);
 }
@@ -187,16 +192,16 @@ std::vector<Cue> SynthesiseCues() {
   };
   add("WHodsDo", CardSnap());
   add("WTasoKo", Shuffle());
-  add("WSays20", Notes({79, 84}, 0.12, 0.45, kBell, 4.5, 0.6));      // trump jack: G5 C6
-  add("WSays40", Notes({72, 76, 79}, 0.1, 0.4, kBell, 4.5, 0.65));   // trump ten: C5 E5 G5
+  add("WSays20", Notes({79, 84}, 0.12, 0.45, kBell, 4.5, 0.6));     // trump jack: G5 C6
+  add("WSays40", Notes({72, 76, 79}, 0.1, 0.4, kBell, 4.5, 0.65));  // trump ten: C5 E5 G5
   add("WWrongs", Refusal());
-  add("WKoloNo", Notes({67, 64, 60}, 0.11, 0.35, kWood, 7, 0.6));    // stock empty: G4 E4 C4
+  add("WKoloNo", Notes({67, 64, 60}, 0.11, 0.35, kWood, 7, 0.6));  // stock empty: G4 E4 C4
   add("WKoGutX", Fanfare({72, 76, 79}, 0.09, {72, 76, 79, 84}, 0.5, 0.85));
   add("WKoBadX", Lament({64, 60}, 0.22, 0.45, 0.75));
   add("WKoGood", Fanfare({67, 72, 76, 79}, 0.12, {72, 76, 79, 84}, 0.9, 1.45));
   add("WKoBads", Lament({67, 66, 65, 64}, 0.28, 0.75, 1.6));
   add("WOpenFo", Opening());
-  add("WToMenK", Notes({88, 93}, 0.13, 0.35, kBell, 5, 0.5));        // a ding-dong up: E6 A6
+  add("WToMenK", Notes({88, 93}, 0.13, 0.35, kBell, 5, 0.5));  // a ding-dong up: E6 A6
   add("WFiBest", Fanfare({67, 72, 76, 79, 76, 79}, 0.13, {72, 76, 79, 84, 88}, 1.3, 2.2));
   add("WFiGood", Fanfare({72, 76, 79}, 0.14, {72, 76, 79}, 0.9, 1.4));
   add("WFiBads", Lament({69, 67, 64, 62, 60}, 0.25, 0.7, 1.8));

@@ -52,7 +52,8 @@ class TrackWriter {
   void Event(int tick, std::initializer_list<int> bytes) {
     VarLen(tick - last_);
     last_ = tick;
-    for (int b : bytes) data_.push_back(static_cast<std::uint8_t>(b));
+    for (int b : bytes)
+      data_.push_back(static_cast<std::uint8_t>(b));
   }
   void NoteOn(int tick, int channel, int pitch, int velocity) {
     Event(tick, {0x90 | channel, pitch, velocity});
@@ -62,7 +63,8 @@ class TrackWriter {
     Event(endTick, {0xFF, 0x2F, 0x00});
     Bytes out = {'M', 'T', 'r', 'k'};
     const auto n = static_cast<std::uint32_t>(data_.size());
-    for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(n >> shift));
+    for (int shift = 24; shift >= 0; shift -= 8)
+      out.push_back(static_cast<std::uint8_t>(n >> shift));
     out.insert(out.end(), data_.begin(), data_.end());
     return out;
   }
@@ -73,8 +75,10 @@ class TrackWriter {
     std::uint8_t bytes[5];
     int n = 0;
     bytes[n++] = v & 0x7F;
-    while (v >>= 7) bytes[n++] = static_cast<std::uint8_t>(0x80 | (v & 0x7F));
-    while (n > 0) data_.push_back(bytes[--n]);
+    while (v >>= 7)
+      bytes[n++] = static_cast<std::uint8_t>(0x80 | (v & 0x7F));
+    while (n > 0)
+      data_.push_back(bytes[--n]);
   }
   Bytes data_;
   int last_ = 0;
@@ -87,7 +91,7 @@ Bytes ComposeMenuSong() {
   constexpr int kEnd = 16 * kBar;
 
   TrackWriter tempo;
-  tempo.Event(0, {0xFF, 0x51, 0x03, 0x08, 0xCD, 0x9B});  // 576 923 us a beat: 104 a minute
+  tempo.Event(0, {0xFF, 0x51, 0x03, 0x08, 0xCD, 0x9B});        // 576 923 us a beat: 104 a minute
   tempo.Event(0, {0xFF, 0x58, 0x04, 0x03, 0x02, 0x18, 0x08});  // 3/4
 
   TrackWriter melody;
@@ -111,12 +115,25 @@ Bytes ComposeMenuSong() {
     piano.NoteOff(start + kTicksPerBeat - 20, 1, c.Root);
     for (int beat = 1; beat < kBeatsPerBar; ++beat) {
       const int at = start + beat * kTicksPerBeat;
-      for (int p : c.Notes) piano.NoteOn(at, 1, p, 58);
-      for (int p : c.Notes) piano.NoteOff(at + kTicksPerBeat - 60, 1, p);
+      for (int p : c.Notes)
+        piano.NoteOn(at, 1, p, 58);
+      for (int p : c.Notes)
+        piano.NoteOff(at + kTicksPerBeat - 60, 1, p);
     }
   }
 
-  Bytes out = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 3,
+  Bytes out = {'M',
+               'T',
+               'h',
+               'd',
+               0,
+               0,
+               0,
+               6,
+               0,
+               1,
+               0,
+               3,
                static_cast<std::uint8_t>(kTicksPerBeat >> 8),
                static_cast<std::uint8_t>(kTicksPerBeat & 0xFF)};
   for (TrackWriter* t : {&tempo, &melody, &piano}) {

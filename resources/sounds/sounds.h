@@ -12,7 +12,7 @@ namespace tarnel::sounds {
 inline constexpr int kCueSampleRate = 22050;
 
 struct Cue {
-  std::string Name;  // the resource name, "WTasoKo"
+  std::string Name;            // the resource name, "WTasoKo"
   std::vector<float> Samples;  // mono, -1..1, kCueSampleRate
 };
 

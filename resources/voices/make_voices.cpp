@@ -30,7 +30,8 @@ std::string EspeakVersion() {
   std::string version;
   if (FILE* p = popen("espeak-ng --version 2>/dev/null", "r")) {
     char line[256];
-    while (std::fgets(line, sizeof line, p)) version += line;
+    while (std::fgets(line, sizeof line, p))
+      version += line;
     pclose(p);
   }
   return version;
@@ -38,7 +39,8 @@ std::string EspeakVersion() {
 
 std::string Manifest(const std::vector<voices::Utterance>& all, const std::string& version) {
   std::string text = version;
-  for (const auto& u : all) text += u.Resource + "\t" + u.Voice + "\t" + u.Text + "\n";
+  for (const auto& u : all)
+    text += u.Resource + "\t" + u.Voice + "\t" + u.Text + "\n";
   return text;
 }
 
@@ -51,10 +53,11 @@ bool UpToDate(const fs::path& output, const std::string& manifest) {
 
 // Starts espeak-ng without a shell: the texts go to it as they are.
 pid_t Speak(const voices::Utterance& u, const fs::path& wav) {
-  std::vector<std::string> args = {"espeak-ng", "-v", u.Voice, "-s", "150",
-                                   "-w", wav.string(), u.Text};
+  std::vector<std::string> args = {"espeak-ng", "-v", u.Voice,      "-s",
+                                   "150",       "-w", wav.string(), u.Text};
   std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
+  for (auto& a : args)
+    argv.push_back(a.data());
   argv.push_back(nullptr);
   pid_t pid = 0;
   if (posix_spawnp(&pid, "espeak-ng", nullptr, nullptr, argv.data(), environ) != 0) return -1;

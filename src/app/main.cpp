@@ -22,8 +22,8 @@ int main(int argc, char** argv) {
   services.ProgramFolder = tarnel::ExecutableFolder();
   // The null output when no sound device plays: the program runs the same, silently.
   const auto audio = tarnel::OpenAudioOutput();
-  tarnel::ArchiveSoundCues cues(
-      tarnel::ResourceLocator{services.ProgramFolder}.OpenLibrary(""), *audio);
+  tarnel::ArchiveSoundCues cues(tarnel::ResourceLocator{services.ProgramFolder}.OpenLibrary(""),
+                                *audio);
   tarnel::CardVoice voice(tarnel::ResourceLocator{services.ProgramFolder}, *audio);
   services.Voice = &voice;
   services.Messages = &messages;

@@ -12,7 +12,9 @@
 
 namespace tarnel {
 
-std::string MusicFileName() { return "temp" + std::to_string(kGameNumber) + "_25.mid"; }
+std::string MusicFileName() {
+  return "temp" + std::to_string(kGameNumber) + "_25.mid";
+}
 
 MusicStep Timer2Step(bool titleOrMenuShowing, bool musicOn, bool musicPlaying) {
   if (!musicOn) return musicPlaying ? MusicStep::Stop : MusicStep::Nothing;
@@ -37,7 +39,9 @@ MenuMusic::MenuMusic(TForm1& form, AudioOutput& output, std::filesystem::path te
   form_.TemporaryMusicFile = file_;
 }
 
-MenuMusic::~MenuMusic() { output_.StopMusic(); }
+MenuMusic::~MenuMusic() {
+  output_.StopMusic();
+}
 
 bool MenuMusic::WriteSongFile() {
   const ProgramServices& services = form_.Services();
@@ -53,8 +57,9 @@ bool MenuMusic::WriteSongFile() {
         std::equal(old.Bytes.begin(), old.Bytes.end(), song->begin()))
       return true;
   }
-  return files.ReplaceFile(file_, std::string_view(reinterpret_cast<const char*>(song->data()),
-                                                   song->size()))
+  return files
+      .ReplaceFile(file_,
+                   std::string_view(reinterpret_cast<const char*>(song->data()), song->size()))
       .Ok();
 }
 
@@ -76,13 +81,20 @@ void MenuMusic::Play() {
 void MenuMusic::Timer2Timer() {
   switch (Timer2Step(form_.TitleShowing || form_.MenuShowing, form_.settings.MusicOn,
                      output_.MusicPlaying())) {
-    case MusicStep::Start: Play(); break;
-    case MusicStep::Stop: output_.StopMusic(); break;
-    case MusicStep::Nothing: break;
+    case MusicStep::Start:
+      Play();
+      break;
+    case MusicStep::Stop:
+      output_.StopMusic();
+      break;
+    case MusicStep::Nothing:
+      break;
   }
 }
 
-void MenuMusic::GameStarts() { output_.StopMusic(); }
+void MenuMusic::GameStarts() {
+  output_.StopMusic();
+}
 
 void MenuMusic::MenuReturns() {
   if (form_.settings.MusicOn && !output_.MusicPlaying()) Play();

@@ -49,8 +49,8 @@ void Release(GstElement*& pipeline) {
 // True when the pipeline has ended (end of stream or an error) without waiting.
 bool Ended(GstElement* pipeline) {
   GstBus* bus = gst_element_get_bus(pipeline);
-  GstMessage* message = gst_bus_pop_filtered(
-      bus, static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
+  GstMessage* message =
+      gst_bus_pop_filtered(bus, static_cast<GstMessageType>(GST_MESSAGE_EOS | GST_MESSAGE_ERROR));
   gst_object_unref(bus);
   if (!message) return false;
   gst_message_unref(message);
@@ -78,8 +78,8 @@ class GstAudioOutput : public AudioOutput {
     Release(wave_);
     const auto info = ReadWaveInfo(wave);
     if (!info) return;
-    wave_ = Launch("appsrc name=src format=bytes ! wavparse ! audioconvert ! audioresample ! " +
-                   sink_);
+    wave_ =
+        Launch("appsrc name=src format=bytes ! wavparse ! audioconvert ! audioresample ! " + sink_);
     if (!wave_) return;
     GstElement* src = gst_bin_get_by_name(GST_BIN(wave_), "src");
     GstBuffer* buffer = gst_buffer_new_memdup(wave.data(), wave.size());
@@ -104,8 +104,10 @@ class GstAudioOutput : public AudioOutput {
   bool PlayMusic(const std::filesystem::path& midiFile) override {
     Release(music_);
     ReleaseFinishedWave();
-    music_ = Launch("filesrc name=file ! midiparse ! fluiddec name=synth synth-gain=1.0 ! audioconvert ! "
-                    "audioresample ! " + sink_);
+    music_ = Launch(
+        "filesrc name=file ! midiparse ! fluiddec name=synth synth-gain=1.0 ! audioconvert ! "
+        "audioresample ! " +
+        sink_);
     if (!music_) return false;
     GstElement* file = gst_bin_get_by_name(GST_BIN(music_), "file");
     g_object_set(file, "location", midiFile.c_str(), nullptr);

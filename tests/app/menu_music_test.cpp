@@ -27,11 +27,11 @@ TEST(MenuMusicRules, FileNameAndTimer2) {
     bool TitleOrMenu, MusicOn, Playing;
     MusicStep Step;
   } cases[] = {
-      {true, true, false, MusicStep::Start},    // the song ended: it loops
+      {true, true, false, MusicStep::Start},  // the song ended: it loops
       {true, true, true, MusicStep::Nothing},
-      {false, true, false, MusicStep::Nothing}, // a game runs: no music
+      {false, true, false, MusicStep::Nothing},  // a game runs: no music
       {false, true, true, MusicStep::Nothing},
-      {true, false, true, MusicStep::Stop},     // switched off
+      {true, false, true, MusicStep::Stop},  // switched off
       {false, false, true, MusicStep::Stop},
       {true, false, false, MusicStep::Nothing},
   };

@@ -17,7 +17,9 @@ namespace {
 
 using testing::TempFolder;
 
-Bytes ToBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
+Bytes ToBytes(const std::string& text) {
+  return Bytes(text.begin(), text.end());
+}
 
 std::vector<float> Sine(double seconds, double freq, int rate = 22050) {
   std::vector<float> s(static_cast<std::size_t>(seconds * rate));
@@ -28,7 +30,8 @@ std::vector<float> Sine(double seconds, double freq, int rate = 22050) {
 
 double Rms(const std::vector<float>& s) {
   double sum = 0;
-  for (float v : s) sum += double(v) * v;
+  for (float v : s)
+    sum += double(v) * v;
   return s.empty() ? 0 : std::sqrt(sum / s.size());
 }
 
@@ -51,7 +54,8 @@ TEST(WaveFormat, RoundTripAndDamagedHeaders) {
   Bytes hugeChunk = wav;
   hugeChunk[16] = 0xFF, hugeChunk[17] = 0xFF, hugeChunk[18] = 0xFF, hugeChunk[19] = 0x7F;
   Bytes noRate = wav;
-  for (int i = 24; i < 28; ++i) noRate[i] = 0;
+  for (int i = 24; i < 28; ++i)
+    noRate[i] = 0;
   for (const Bytes& bad : {Bytes{}, ToBytes("RIFF"), ToBytes("RIFF....WAVEdata"),
                            Bytes(wav.begin(), wav.begin() + 30), notPcm, hugeChunk, noRate}) {
     EXPECT_FALSE(ReadWaveInfo(bad));
@@ -96,7 +100,8 @@ TEST(AudioOutput, AWaitingCuePlaysAllOfItsImageBeforeReturning) {
   output->PlayWave(EncodeWave(tone, 22050), true);
   const std::vector<float> played = DecodeWave16(ReadFileBytes(folder / "cue.wav"));
   ASSERT_EQ(played.size(), tone.size());
-  for (std::size_t i = 0; i < tone.size(); i += 997) EXPECT_NEAR(played[i], tone[i], 1e-4);
+  for (std::size_t i = 0; i < tone.size(); i += 997)
+    EXPECT_NEAR(played[i], tone[i], 1e-4);
 
   // A damaged image plays nothing and does not hang.
   output->PlayWave(ToBytes("RIFF....WAVEjunk"), true);
@@ -121,9 +126,11 @@ Bytes TinySong() {
   }
   const Bytes end = {0x00, 0xFF, 0x2F, 0x00};
   track.insert(track.end(), end.begin(), end.end());
-  Bytes smf = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0x01, 0xE0, 'M', 'T', 'r', 'k', 0, 0, 0,
-               static_cast<std::uint8_t>(track.size())};
-  for (std::uint8_t b : track) smf.push_back(b);
+  Bytes smf = {
+      'M', 'T',  'h',  'd', 0,   0,   0,   6, 0, 0, 0,
+      1,   0x01, 0xE0, 'M', 'T', 'r', 'k', 0, 0, 0, static_cast<std::uint8_t>(track.size())};
+  for (std::uint8_t b : track)
+    smf.push_back(b);
   return smf;
 }
 
@@ -196,7 +203,8 @@ TEST(CardVoice, LooksInTheProgramFolderThenAboveAndIsFalseWithoutTheLibrary) {
   const Bytes name = EncodeWave(Sine(0.4, 300), 22050);
   ASSERT_TRUE(WriteResourceArchive(root / "QelCVoice3.dll", {{"Pi5AVoiceEng.wav", name}}));
   EXPECT_TRUE(voice.SpeakCard(aceOfSpades, 0, true));
-  EXPECT_EQ(output.Calls, std::vector<std::string>{"wave " + std::to_string(name.size()) + " wait"});
+  EXPECT_EQ(output.Calls,
+            std::vector<std::string>{"wave " + std::to_string(name.size()) + " wait"});
   EXPECT_FALSE(voice.SpeakCard(aceOfSpades, 1));  // no Russian recording
 
   // The program folder's own library comes first.

@@ -101,7 +101,8 @@ TEST(GameCues, EveryStepPlaysItsCueThroughTheOutput) {
       }
       auto has = [&](const char* cue) { return std::count(now.begin(), now.end(), cue); };
       // The click that scored the round.
-      if (turn == kTurnTrickDone && (s.TurnState == kTurnNextRound || s.TurnState == kTurnGameDone)) {
+      if (turn == kTurnTrickDone &&
+          (s.TurnState == kTurnNextRound || s.TurnState == kTurnGameDone)) {
         const int co = s.RoundScore[kSeatCo], me = s.RoundScore[kSeatMe];
         EXPECT_EQ(has("WKoGutX"), me > co ? 1 : 0);
         EXPECT_EQ(has("WKoBadX"), co > me ? 1 : 0);
@@ -131,9 +132,9 @@ TEST(GameCues, EveryStepPlaysItsCueThroughTheOutput) {
   EXPECT_EQ(deals, rounds);
   // The seed's games hold both declarations.
   for (const char* declaration : {"WSays20", "WSays40"})
-    EXPECT_TRUE(std::any_of(presenter.Heard.begin(), presenter.Heard.end(),
-                            [&](const auto& h) { return h.Cue == declaration; }))
-        << declaration;
+    EXPECT_TRUE(std::any_of(presenter.Heard.begin(), presenter.Heard.end(), [&](const auto& h) {
+      return h.Cue == declaration;
+    })) << declaration;
   EXPECT_EQ(stockEmpty, 1);
 
   // Each cue reached the output as its own recording, waiting when the game waits.

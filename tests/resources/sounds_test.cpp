@@ -47,9 +47,9 @@ TEST(BuiltinSounds, EveryCueIsRealShortAndAudible) {
   auto archive = Builtin();
   ASSERT_TRUE(archive);
   const std::map<std::string, double> longest = {
-      {"WTasoKo", 1.2}, {"WHodsDo", 0.2}, {"WSays20", 0.8}, {"WSays40", 0.8}, {"WWrongs", 0.5},
-      {"WKoloNo", 0.8}, {"WKoGutX", 1.2}, {"WKoBadX", 1.2}, {"WKoGood", 2.0}, {"WKoBads", 2.0},
-      {"WOpenFo", 0.5}, {"WToMenK", 0.8}, {"WFiBest", 2.5}, {"WFiGood", 2.5}, {"WFiBads", 2.5},
+      {"WTasoKo", 1.2},  {"WHodsDo", 0.2}, {"WSays20", 0.8}, {"WSays40", 0.8}, {"WWrongs", 0.5},
+      {"WKoloNo", 0.8},  {"WKoGutX", 1.2}, {"WKoBadX", 1.2}, {"WKoGood", 2.0}, {"WKoBads", 2.0},
+      {"WOpenFo", 0.5},  {"WToMenK", 0.8}, {"WFiBest", 2.5}, {"WFiGood", 2.5}, {"WFiBads", 2.5},
       {"STimerA", 0.15}, {"STimerB", 0.3}};
   std::set<std::vector<float>> distinct;
   for (const auto& [name, limit] : longest) {
@@ -80,8 +80,8 @@ std::vector<std::vector<MidiEvent>> ReadTracks(const Bytes& smf, int& division) 
   division = (smf[12] << 8) | smf[13];
   std::size_t at = 14;
   while (at + 8 <= smf.size() && std::string(smf.begin() + at, smf.begin() + at + 4) == "MTrk") {
-    const std::size_t length = (smf[at + 4] << 24) | (smf[at + 5] << 16) | (smf[at + 6] << 8) |
-                               smf[at + 7];
+    const std::size_t length =
+        (smf[at + 4] << 24) | (smf[at + 5] << 16) | (smf[at + 6] << 8) | smf[at + 7];
     std::size_t p = at + 8;
     const std::size_t end = p + length;
     if (end > smf.size()) break;
@@ -89,7 +89,8 @@ std::vector<std::vector<MidiEvent>> ReadTracks(const Bytes& smf, int& division) 
     int tick = 0;
     while (p < end) {
       int delta = 0;
-      while (p < end && (smf[p] & 0x80)) delta = (delta << 7) | (smf[p++] & 0x7F);
+      while (p < end && (smf[p] & 0x80))
+        delta = (delta << 7) | (smf[p++] & 0x7F);
       delta = (delta << 7) | smf[p++];
       tick += delta;
       const int status = smf[p++];
@@ -141,13 +142,16 @@ TEST(BuiltinSounds, TheMenuSongIsAStandardMidiFileThatLoops) {
         EXPECT_LE(e.Tick, bars16);
       }
     }
-    for (const auto& [pitch, count] : sounding) EXPECT_EQ(count, 0) << "note " << pitch << " hangs";
+    for (const auto& [pitch, count] : sounding)
+      EXPECT_EQ(count, 0) << "note " << pitch << " hangs";
   }
   // It begins and ends on the tonic chord (C major), so the restart is seamless.
   ASSERT_FALSE(firstPitches.empty());
   ASSERT_FALSE(lastPitches.empty());
-  for (int p : firstPitches) EXPECT_TRUE(p % 12 == 0 || p % 12 == 4 || p % 12 == 7) << p;
-  for (int p : lastPitches) EXPECT_TRUE(p % 12 == 0 || p % 12 == 4 || p % 12 == 7) << p;
+  for (int p : firstPitches)
+    EXPECT_TRUE(p % 12 == 0 || p % 12 == 4 || p % 12 == 7) << p;
+  for (int p : lastPitches)
+    EXPECT_TRUE(p % 12 == 0 || p % 12 == 4 || p % 12 == 7) << p;
 }
 
 TEST(VoiceLibrary, SaysEveryCardInEveryLanguage) {
@@ -170,8 +174,8 @@ TEST(VoiceLibrary, SaysEveryCardInEveryLanguage) {
   }
   EXPECT_EQ(recordings.size(), 360u);  // no two names sound the same
   // The names the other games of the library use.
-  for (const char* other : {"Ch02VoiceEng", "Pi05VoiceKor", "XJBlVoiceRus", "XJRdVoiceJap",
-                            "XJBkVoiceChi"})
+  for (const char* other :
+       {"Ch02VoiceEng", "Pi05VoiceKor", "XJBlVoiceRus", "XJRdVoiceJap", "XJBkVoiceChi"})
     EXPECT_TRUE(library->Read(other, ResourceKind::Wave)) << other;
 }
 

@@ -93,8 +93,9 @@ int RunSoundRender(const Args& args, std::ostream& out, std::ostream& err) {
     err << "tarnel-lab sound-render: no MidiSong\n";
     return 1;
   }
-  std::ofstream(song, std::ios::binary).write(reinterpret_cast<const char*>(midi->data()),
-                                              static_cast<std::streamsize>(midi->size()));
+  std::ofstream(song, std::ios::binary)
+      .write(reinterpret_cast<const char*>(midi->data()),
+             static_cast<std::streamsize>(midi->size()));
   for (int pass = 1; pass <= 2; ++pass) {
     const fs::path target = folder / ("MidiSong-" + std::to_string(pass) + ".wav");
     auto output = FileOutput(target);
