@@ -17,8 +17,8 @@
 
 #include "core/cp1251.h"
 #include "net/t_form_password.h"
-#include "platform/file_system.h"
 #include "platform/sound_cues.h"
+#include "platform/file_system.h"
 #include "ui/messages/user_messages.h"
 #include "ui/painting/picture_box.h"
 #include "ui/painting/program_fonts.h"
@@ -90,21 +90,18 @@ TForm1::TForm1(ProgramServices services, QWidget* parent)
   setFixedSize(kCreationWidth, kCreationHeight);
 
   if (!services_.RunPlayerDialog) {
-    services_.RunPlayerDialog = [this](
-                                    const PlayerDialogInput& input,
-                                    std::optional<std::string>& typed) -> std::optional<Admission> {
-      TFormPassword dialog(
-          input, settings.LanguageIndex, *services_.Messages,
-          [this](int slot) { return DecodePassword(*services_.Files, ClubFileInUse(), slot); },
-          this);
+    services_.RunPlayerDialog = [this](const PlayerDialogInput& input,
+                                       std::optional<std::string>& typed) -> std::optional<Admission> {
+      TFormPassword dialog(input, settings.LanguageIndex, *services_.Messages, [this](int slot) {
+        return DecodePassword(*services_.Files, ClubFileInUse(), slot);
+      }, this);
       const bool ok = dialog.exec() == QDialog::Accepted;
       typed = dialog.TypedName();
       if (!ok) return std::nullopt;
       return dialog.Verdict().Admitted;
     };
   }
-  pictures_ =
-      std::make_unique<PictureLoader>(locator_, pictureChoice_, static_cast<PictureHost&>(*this));
+  pictures_ = std::make_unique<PictureLoader>(locator_, pictureChoice_, static_cast<PictureHost&>(*this));
   title_ = std::make_unique<TitleScreen>(locator_, kCreationWidth, kCreationHeight);
   image1_ = new PictureBox(this);
   image1_->Place({0, 0, kCreationWidth, kCreationHeight});
@@ -122,13 +119,10 @@ TForm1::TForm1(ProgramServices services, QWidget* parent)
 }
 
 TForm1::~TForm1() {
-  for (QCursor* c : cursors_)
-    delete c;
+  for (QCursor* c : cursors_) delete c;
 }
 
-QString TForm1::Text(int row) const {
-  return QWord(row, settings.LanguageIndex);
-}
+QString TForm1::Text(int row) const { return QWord(row, settings.LanguageIndex); }
 
 std::string TForm1::Word(int row) const {
   return std::string(tarnel::Word(row, settings.LanguageIndex));
@@ -151,10 +145,8 @@ void TForm1::CreateMenu() {
     settings.CaptionScheme = settings.CaptionScheme % 7 + 1;
     DrawMenuPictures();
   });
-  for (auto& box : animations_)
-    box = new PictureBox(this);
-  for (auto& box : sidePanels_)
-    box = new PictureBox(this);
+  for (auto& box : animations_) box = new PictureBox(this);
+  for (auto& box : sidePanels_) box = new PictureBox(this);
   auto button = [this](auto handler) {
     auto* b = new QPushButton(this);
     b->setFocusPolicy(Qt::NoFocus);
@@ -194,8 +186,7 @@ void TForm1::CreatePopup() {
   connect(quit_, &QAction::triggered, this, &TForm1::QuitClick);
   connect(help_, &QAction::triggered, this, &TForm1::HelpClick);
   connect(about_, &QAction::triggered, this, &TForm1::AboutClick);
-  for (QAction* a : {quit_, genCount_, changeName_, mRadio_, mChat_})
-    a->setEnabled(false);
+  for (QAction* a : {quit_, genCount_, changeName_, mRadio_, mChat_}) a->setEnabled(false);
   // The speed dialog, radio and chat windows come with their own windows.
   mSpeed_->setEnabled(false);
 }
@@ -205,8 +196,8 @@ void TForm1::LoadCursors() {
     const char* Name;
     int HotX, HotY;
   };
-  const Own own[] = {
-      {"CURARROW", 1, 1}, {"CURHAND", 11, 1}, {"CURWAIT", 16, 16}, {"CUREDIT", 16, 16}};
+  const Own own[] = {{"CURARROW", 1, 1}, {"CURHAND", 11, 1}, {"CURWAIT", 16, 16},
+                     {"CUREDIT", 16, 16}};
   for (int i = 0; i < 4; ++i) {
     const QImage image = LoadOwnPng(locator_, own[i].Name);
     if (!image.isNull())
@@ -215,25 +206,20 @@ void TForm1::LoadCursors() {
 }
 
 void TForm1::SetProgramCursor(ProgramCursor cursor) {
-  static const Qt::CursorShape kSystem[] = {Qt::ArrowCursor, Qt::PointingHandCursor, Qt::WaitCursor,
-                                            Qt::IBeamCursor};
+  static const Qt::CursorShape kSystem[] = {Qt::ArrowCursor, Qt::PointingHandCursor,
+                                            Qt::WaitCursor, Qt::IBeamCursor};
   const int i = static_cast<int>(cursor);
-  if (settings.OwnCursor && cursors_[i])
-    setCursor(*cursors_[i]);
-  else
-    setCursor(kSystem[i]);
+  if (settings.OwnCursor && cursors_[i]) setCursor(*cursors_[i]);
+  else setCursor(kSystem[i]);
 }
 
 // --- start-up ------------------------------------------------------------------------------
 
 void TForm1::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  if (TitleShowing)
-    p.fillRect(rect(), Qt::black);
-  else if (!background_.isNull())
-    p.drawImage(0, 0, background_);
-  else
-    p.fillRect(rect(), palette().window());
+  if (TitleShowing) p.fillRect(rect(), Qt::black);
+  else if (!background_.isNull()) p.drawImage(0, 0, background_);
+  else p.fillRect(rect(), palette().window());
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -261,16 +247,13 @@ void TForm1::LateStartUp() {
 
   for (const char* file : {kClubFileName, kNetClubFileName}) {
     ClubState checked;
-    const RecordsResult result =
-        VerifyClubFile(*services_.Files, services_.ProgramFolder / file, checked);
+    const RecordsResult result = VerifyClubFile(*services_.Files, services_.ProgramFolder / file, checked);
     if (file == std::string(kClubFileName)) club.ClubReadOnly = checked.ClubReadOnly;
     if (result.Message) {
-      const QString text = QString::fromStdString(
-          MessageText(*result.Message, [this](int row) { return Word(row); }));
-      if (result.Ok)
-        services_.Messages->Warn(this, text);
-      else
-        services_.Messages->Error(this, text);
+      const QString text = QString::fromStdString(MessageText(
+          *result.Message, [this](int row) { return Word(row); }));
+      if (result.Ok) services_.Messages->Warn(this, text);
+      else services_.Messages->Error(this, text);
     }
     if (!result.Ok) {
       clubCheckFailed_ = true;
@@ -349,8 +332,8 @@ void TForm1::ApplyWindowMode() {
     settings.WindowMode = kSmallWindowMode;
   scale_ = WindowScale::ForMode(settings.WindowMode, area.width(), area.height());
   SyncPictureChoice(false);
-  pictures_->SetGeometry(
-      {scale_.K, settings.WindowMode == kSmallWindowMode, scale_.WindowWidth, scale_.WindowHeight});
+  pictures_->SetGeometry({scale_.K, settings.WindowMode == kSmallWindowMode, scale_.WindowWidth,
+                          scale_.WindowHeight});
   pictures_->LoadBackground(settings.MainMenuDesign == 1);
   pictures_->LoadCardFaces();
   SyncPictureChoice(true);
@@ -380,8 +363,7 @@ void TForm1::PlaceWindow() {
 void TForm1::BuildMainMenu() {
   PlaceWindow();
   timer1_.setInterval(kMenuTickMs);
-  for (QAction* a : {quit_, genCount_, changeName_})
-    a->setEnabled(false);
+  for (QAction* a : {quit_, genCount_, changeName_}) a->setEnabled(false);
   menu_ = LayOutMainMenu(scale_, settings.WindowMode, false);
   PlaceMainMenu();
   DrawMenuPictures();
@@ -401,38 +383,28 @@ void TForm1::PlaceMainMenu() {
   const ClubListFont listFont = ClubListFontFor(settings.WindowMode, scale_, fonts);
   const QString listFamily = QString::fromStdString(FontFamily(listFont.Role, fonts));
   const QString rowStyle =
-      purple ? ButtonStyle(QColor(250, 245, 230), QColor(205, 195, 170), text, listFont.Height,
-                           listFamily, listFont.Bold, true)
-             : ButtonStyle(QColor(40, 60, 170), QColor(0, 0, 90), QColor(255, 255, 0),
-                           listFont.Height, listFamily, listFont.Bold, true);
+      purple ? ButtonStyle(QColor(250, 245, 230), QColor(205, 195, 170), text, listFont.Height, listFamily, listFont.Bold, true)
+             : ButtonStyle(QColor(40, 60, 170), QColor(0, 0, 90), QColor(255, 255, 0), listFont.Height, listFamily, listFont.Bold, true);
   for (int i = 0; i < 5; ++i) {
     place(memberButtons_[i], menu_.MemberRows[i]);
     memberButtons_[i]->setStyleSheet(rowStyle);
   }
   place(clubHeading_, menu_.ClubListHeading);
   clubHeading_->setStyleSheet(
-      purple ? ButtonStyle(QColor(225, 200, 200), QColor(170, 120, 120), QColor(128, 50, 50),
-                           listFont.Height, listFamily, listFont.Bold, true)
-             : ButtonStyle(QColor(70, 130, 230), QColor(0, 40, 160), QColor(255, 255, 255),
-                           listFont.Height, listFamily, listFont.Bold, true));
+      purple ? ButtonStyle(QColor(225, 200, 200), QColor(170, 120, 120), QColor(128, 50, 50), listFont.Height, listFamily, listFont.Bold, true)
+             : ButtonStyle(QColor(70, 130, 230), QColor(0, 40, 160), QColor(255, 255, 255), listFont.Height, listFamily, listFont.Bold, true));
   place(button6_, menu_.NewPlayer);
   const int newPx = FittedPx(button6_->text(), decor, buttonPx, true, menu_.NewPlayer.Width);
-  button6_->setStyleSheet(purple ? ButtonStyle(QColor(250, 245, 230), QColor(205, 195, 170), text,
-                                               newPx, decor, true, false)
-                                 : ButtonStyle(QColor(40, 60, 170), QColor(0, 0, 90),
-                                               QColor(255, 255, 0), newPx, decor, true, false));
-  const std::pair<QPushButton*, Rect> others[] = {{button9_, menu_.TopTen},
-                                                  {bHistory_, menu_.History},
-                                                  {button10_, menu_.Options},
-                                                  {bMode_, menu_.Mode},
+  button6_->setStyleSheet(purple ? ButtonStyle(QColor(250, 245, 230), QColor(205, 195, 170), text, newPx, decor, true, false)
+                                 : ButtonStyle(QColor(40, 60, 170), QColor(0, 0, 90), QColor(255, 255, 0), newPx, decor, true, false));
+  const std::pair<QPushButton*, Rect> others[] = {{button9_, menu_.TopTen}, {bHistory_, menu_.History},
+                                                  {button10_, menu_.Options}, {bMode_, menu_.Mode},
                                                   {button11_, menu_.Exit}};
   for (const auto& [b, r] : others) {
     place(b, r);
     const int px = FittedPx(b->text(), decor, buttonPx, true, r.Width);
-    b->setStyleSheet(
-        purple ? ButtonStyle(QColor(250, 245, 230), QColor(205, 195, 170), text, px, decor, true,
-                             false)
-               : ButtonStyle(QColor(235, 60, 50), QColor(140, 0, 0), text, px, decor, true, false));
+    b->setStyleSheet(purple ? ButtonStyle(QColor(250, 245, 230), QColor(205, 195, 170), text, px, decor, true, false)
+                            : ButtonStyle(QColor(235, 60, 50), QColor(140, 0, 0), text, px, decor, true, false));
   }
   titleBanner_->Place(menu_.TitleBanner);
   titlePicture_->Place(menu_.TitlePicture);
@@ -459,8 +431,7 @@ void TForm1::DrawMenuPictures() {
   {
     QPainter p(&titleBanner_->Surface());
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (!titleBannerPicture_.isNull())
-      p.drawImage(titleBanner_->Surface().rect(), titleBannerPicture_);
+    if (!titleBannerPicture_.isNull()) p.drawImage(titleBanner_->Surface().rect(), titleBannerPicture_);
   }
   titleBanner_->Refresh();
 
@@ -497,7 +468,8 @@ void TForm1::FillClubList() {
   };
   const auto display = static_cast<ClubDisplay>(settings.ClubDisplay == 2 ? 2 : 1);
   for (int slot = 1; slot <= 5; ++slot) {
-    const std::string line = lines ? (*lines)[slot - 1] : std::string(kEmptyMember);
+    const std::string line =
+        lines ? (*lines)[slot - 1] : std::string(kEmptyMember);
     memberButtons_[slot - 1]->setText(QString::fromStdString(MemberCaption(line, display, width)));
   }
   clubHeading_->setText(Text(rows::kMode + (settings.ClubDisplay == 2 ? 2 : 1)));
@@ -506,11 +478,10 @@ void TForm1::FillClubList() {
 void TForm1::ShowMenuElements(bool shown) {
   for (QWidget* w : std::initializer_list<QWidget*>{
            titleBanner_, titlePicture_, clubHeadingPicture_, clubHeading_, button6_, button9_,
-           button10_, button11_, bHistory_, bMode_, animations_[0], animations_[1], sidePanels_[0],
-           sidePanels_[1]})
+           button10_, button11_, bHistory_, bMode_, animations_[0], animations_[1],
+           sidePanels_[0], sidePanels_[1]})
     w->setVisible(shown);
-  for (QPushButton* b : memberButtons_)
-    b->setVisible(shown);
+  for (QPushButton* b : memberButtons_) b->setVisible(shown);
 }
 
 void TForm1::AdvanceMenuAnimations() {
@@ -545,8 +516,7 @@ void TForm1::MenuTick() {
       const Point at = kMenuLampPlaces[lamp];
       const int image = MenuLampImage(lamp, menuPhase_);
       p.setCompositionMode(QPainter::CompositionMode_Source);
-      p.drawImage(at.X, at.Y, background_, panel->x() + at.X, panel->y() + at.Y, side,
-                  lampStrip_.height());
+      p.drawImage(at.X, at.Y, background_, panel->x() + at.X, panel->y() + at.Y, side, lampStrip_.height());
       p.setCompositionMode(QPainter::CompositionMode_SourceOver);
       p.drawImage(at.X, at.Y, lampStrip_, image * side, 0, side, lampStrip_.height());
     }
@@ -571,10 +541,8 @@ void TForm1::ShowAttention(const std::string& line1, const std::string& line2,
                            const std::string& link) {
   const QString a = QString::fromStdString(line1), b = QString::fromStdString(line2),
                 c = QString::fromStdString(link);
-  if (services_.Attention)
-    services_.Attention(a, b, c);
-  else
-    tarnel::ShowAttention(a, b, c, this);
+  if (services_.Attention) services_.Attention(a, b, c);
+  else tarnel::ShowAttention(a, b, c, this);
 }
 
 void TForm1::SwitchOffPurpleDesigns() {
@@ -602,10 +570,10 @@ void TForm1::ApplyLanguage() {
   bHistory_->setText(caption("BHistory"));
   bMode_->setText(caption("BMode"));
   const std::pair<QAction*, const char*> items[] = {
-      {genCount_, "GenCount"}, {quit_, "Quit"},   {changeName_, "ChangeName"}, {mSpeed_, "MSpeed"},
-      {help_, "Help"},         {about_, "About"}, {mRadio_, "MRadio"},         {mChat_, "MChat"}};
-  for (const auto& [action, name] : items)
-    action->setText(caption(name));
+      {genCount_, "GenCount"}, {quit_, "Quit"},   {changeName_, "ChangeName"},
+      {mSpeed_, "MSpeed"},     {help_, "Help"},   {about_, "About"},
+      {mRadio_, "MRadio"},     {mChat_, "MChat"}};
+  for (const auto& [action, name] : items) action->setText(caption(name));
   if (MenuShowing || !TitleShowing) {
     PlaceMainMenu();
     FillClubList();
@@ -652,9 +620,7 @@ void TForm1::Button6Click() {
   if (admission) StartNewGame(*admission);
 }
 
-void TForm1::Button11Click() {
-  close();
-}
+void TForm1::Button11Click() { close(); }
 
 void TForm1::BModeClick() {
   settings.ClubDisplay = settings.ClubDisplay == 2 ? 1 : 2;
@@ -665,8 +631,7 @@ void TForm1::StartNewGame(const Admission& admission) {
   admitted = admission;
   MenuShowing = false;
   ShowMenuElements(false);
-  for (QAction* a : {quit_, genCount_, changeName_})
-    a->setEnabled(true);
+  for (QAction* a : {quit_, genCount_, changeName_}) a->setEnabled(true);
   GameActive = true;
   emit NewGameRequested();
 }
@@ -679,7 +644,7 @@ void TForm1::RemoveSelectedMember() {
       RemoveMember(*services_.Files, ClubFileInUse(), SelectedPlayer, club);
   if (result.Message)
     services_.Messages->Error(this, QString::fromStdString(MessageText(
-                                        *result.Message, [this](int row) { return Word(row); })));
+                                         *result.Message, [this](int row) { return Word(row); })));
 }
 
 void TForm1::QuitClick() {
@@ -748,10 +713,8 @@ void TForm1::HelpClick() {
     page = folder / "Tarnel_Eng.html";
   }
   const QUrl url = QUrl::fromLocalFile(QString::fromStdString(page.string()));
-  if (services_.OpenUrl)
-    services_.OpenUrl(url);
-  else
-    QDesktopServices::openUrl(url);
+  if (services_.OpenUrl) services_.OpenUrl(url);
+  else QDesktopServices::openUrl(url);
 }
 
 void TForm1::AboutClick() {

@@ -46,8 +46,7 @@ struct ProgramServices {
   // Opens a page in the desktop's browser.
   std::function<bool(const QUrl&)> OpenUrl;
   // Runs the player dialog modally; empty: the real TFormPassword.
-  std::function<std::optional<Admission>(const PlayerDialogInput&,
-                                         std::optional<std::string>& typedName)>
+  std::function<std::optional<Admission>(const PlayerDialogInput&, std::optional<std::string>& typedName)>
       RunPlayerDialog;
   // The "Attention" window of a missing library; empty: the real one.
   std::function<void(const QString& line1, const QString& line2, const QString& link)> Attention;
