@@ -66,7 +66,7 @@ std::optional<WaveInfo> ReadWaveInfo(ByteView b) {
   WaveInfo info;
   bool haveFormat = false;
   std::size_t at = 12;
-  while (b.size() - at >= 8) {
+  while (at + 8 <= b.size()) {  // a padded odd chunk may end one past the image
     const std::uint32_t size = Get32(b, at + 4);
     const std::size_t body = at + 8;
     const std::size_t left = b.size() - body;

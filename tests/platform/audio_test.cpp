@@ -56,7 +56,9 @@ TEST(WaveFormat, RoundTripAndDamagedHeaders) {
   Bytes noRate = wav;
   for (int i = 24; i < 28; ++i)
     noRate[i] = 0;
-  for (const Bytes& bad : {Bytes{}, ToBytes("RIFF"), ToBytes("RIFF....WAVEdata"),
+  // An odd chunk at the very end: its padding byte lies one past the image.
+  const Bytes oddLast = ToBytes(std::string("RIFF....WAVELIST\x01\0\0\0x", 21));
+  for (const Bytes& bad : {Bytes{}, ToBytes("RIFF"), ToBytes("RIFF....WAVEdata"), oddLast,
                            Bytes(wav.begin(), wav.begin() + 30), notPcm, hugeChunk, noRate}) {
     EXPECT_FALSE(ReadWaveInfo(bad));
     EXPECT_TRUE(DecodeWave16(bad).empty());
