@@ -113,7 +113,10 @@ class GstAudioOutput : public AudioOutput {
     g_object_set(file, "location", midiFile.c_str(), nullptr);
     gst_object_unref(file);
     GstElement* synth = gst_bin_get_by_name(GST_BIN(music_), "synth");
-    if (!soundFont_.empty()) g_object_set(synth, "soundfont", soundFont_.c_str(), nullptr);
+    // Without the soundfont fluiddec looks for a default one of its own.
+    std::error_code ec;
+    if (!soundFont_.empty() && std::filesystem::is_regular_file(soundFont_, ec))
+      g_object_set(synth, "soundfont", soundFont_.c_str(), nullptr);
     gst_object_unref(synth);
     if (gst_element_set_state(music_, GST_STATE_PLAYING) == GST_STATE_CHANGE_FAILURE) {
       Release(music_);
