@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -37,8 +38,20 @@ std::string EspeakVersion() {
   return version;
 }
 
+// espeak-ng ends each name with about 0.4 s of silence; a name said while the game waits should
+// not keep it waiting for that. Kept: up to the last audible sample and a 60 ms tail.
+Bytes TrimTrailingSilence(const Bytes& wav, const WaveInfo& info) {
+  const std::vector<float> samples = DecodeWave16(wav);
+  if (samples.empty() || info.Channels != 1) return wav;
+  std::size_t end = samples.size();
+  while (end > 0 && std::abs(samples[end - 1]) < 0.005f)
+    --end;
+  end = std::min(samples.size(), end + static_cast<std::size_t>(0.06 * info.SampleRate));
+  return EncodeWave(std::vector<float>(samples.begin(), samples.begin() + end), info.SampleRate);
+}
+
 std::string Manifest(const std::vector<voices::Utterance>& all, const std::string& version) {
-  std::string text = version;
+  std::string text = version + "trailing silence trimmed\n";
   for (const auto& u : all)
     text += u.Resource + "\t" + u.Voice + "\t" + u.Text + "\n";
   return text;
@@ -139,7 +152,7 @@ int main(int argc, char** argv) {
       failed = true;
       break;
     }
-    entries.push_back({u.Resource + ".wav", std::move(*data)});
+    entries.push_back({u.Resource + ".wav", TrimTrailingSilence(*data, *info)});
   }
   std::error_code ec;
   fs::remove_all(work, ec);
