@@ -3,6 +3,7 @@
 
 #include "art.h"
 #include "platform/picture_codecs.h"
+#include "platform/wave_format.h"
 #include "ui/pictures/picture_image.h"
 
 namespace tarnel::art {
@@ -46,6 +47,14 @@ void Sink::Gif(const std::string& name, const std::vector<QImage>& frames, int d
   for (const auto& f : frames)
     animation.Frames.push_back({PictureFromImage(f), delayMs});
   Add(name + ".gif", EncodeGif(animation));
+}
+
+void Sink::Wav(const std::string& name, const std::vector<float>& samples, int sampleRate) {
+  Add(name + ".wav", EncodeWave(samples, sampleRate));
+}
+
+void Sink::Midi(const std::string& name, Bytes standardMidiFile) {
+  Add(name + ".mid", std::move(standardMidiFile));
 }
 
 QPainterPath SuitPath(int suit, const QRectF& b) {

@@ -23,6 +23,9 @@ class Sink {
   void Jpeg(const std::string& name, const QImage& image, int quality = 88);
   void Gif(const std::string& name, const std::vector<QImage>& frames, int delayMs,
            int loopCount = 0);
+  // Mono 16-bit PCM, samples in -1..1.
+  void Wav(const std::string& name, const std::vector<float>& samples, int sampleRate);
+  void Midi(const std::string& name, Bytes standardMidiFile);
   const std::vector<ArchiveEntry>& Entries() const { return entries_; }
 
  private:
@@ -53,6 +56,7 @@ void AddTable(Sink& sink);
 void AddDialogs(Sink& sink);
 void AddAnimations(Sink& sink);
 void AddPeriphery(Sink& sink);
+void AddSounds(Sink& sink);
 
 // A hand pointing up with its index finger, drawn in a 20 x 28 box (fingertip at (6.25, 0.5)).
 void PointingHand(QPainter& p, QColor fill, QColor cuff);

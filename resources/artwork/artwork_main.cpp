@@ -1,4 +1,5 @@
-// tarnel-artwork OUTPUT: draws the program's own pictures into one resource library.
+// tarnel-artwork OUTPUT: draws the program's own pictures, cues and menu song into one
+// resource library.
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
   tarnel::art::AddDialogs(sink);
   tarnel::art::AddAnimations(sink);
   tarnel::art::AddPeriphery(sink);
+  tarnel::art::AddSounds(sink);
   if (!tarnel::WriteResourceArchive(argv[1], sink.Entries())) {
     std::fprintf(stderr, "artwork: cannot write %s\n", argv[1]);
     return 1;

@@ -10,6 +10,7 @@
 #include "app/t_form1.h"
 #include "core/cp1251.h"
 #include "core/rules.h"
+#include "platform/card_voice.h"
 #include "platform/file_system.h"
 #include "platform/sound_cues.h"
 #include "records/history_file.h"
@@ -451,7 +452,9 @@ void GameTable::ShowScoreDialog(const TCount& count) { pendingCount_ = count; }
 void GameTable::SetHelpContext(int context) { helpContext_ = context; }
 
 void GameTable::SpeakCard(CardCode card) {
-  if (form_.Services().SpeakCard) form_.Services().SpeakCard(card, form_.settings.LanguageIndex);
+  const ProgramServices& services = form_.Services();
+  if (services.SpeakCard) services.SpeakCard(card, form_.settings.LanguageIndex);
+  else if (services.Voice) services.Voice->SpeakCard(card, form_.settings.LanguageIndex);
 }
 
 void GameTable::ShowCountDialog(const TCount& count) {

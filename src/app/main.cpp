@@ -1,10 +1,12 @@
-// Program entry: the application, the fonts it was designed with, and the one window.
+// Program entry: the application, the fonts it was designed with, the sound and the one window.
 #include <QApplication>
 
+#include "app/menu_music.h"
 #include "app/t_form1.h"
-#include "platform/resource_library.h"
-#include "platform/sound_cues.h"
+#include "platform/audio_output.h"
+#include "platform/card_voice.h"
 #include "platform/file_system.h"
+#include "platform/resource_library.h"
 #include "ui/messages/user_messages.h"
 #include "ui/painting/program_fonts.h"
 
@@ -16,14 +18,20 @@ int main(int argc, char** argv) {
 
   tarnel::PosixFileSystem files;
   tarnel::MessageBoxes messages;
-  tarnel::SilentSoundCues cues;
   tarnel::ProgramServices services;
   services.ProgramFolder = tarnel::ExecutableFolder();
+  // The null output when no sound device plays: the program runs the same, silently.
+  const auto audio = tarnel::OpenAudioOutput();
+  tarnel::ArchiveSoundCues cues(tarnel::ResourceLocator{services.ProgramFolder}.OpenLibrary(""),
+                                *audio);
+  tarnel::CardVoice voice(tarnel::ResourceLocator{services.ProgramFolder}, *audio);
+  services.Voice = &voice;
   services.Messages = &messages;
   services.Cues = &cues;
   services.Files = &files;
 
   tarnel::TForm1 form1(services);
+  tarnel::MenuMusic music(form1, *audio, tarnel::MenuMusic::UserTemporaryFolder());
   form1.show();
   const int status = application.exec();
   return form1.ExitStatus() != 0 ? form1.ExitStatus() : status;

@@ -145,6 +145,7 @@ void TForm1::ReturnToMenu() {
   GameActive = false;
   BuildMainMenu();
   timer1_.start();
+  emit MenuReturned();
 }
 
 QString TForm1::Text(int row) const { return QWord(row, settings.LanguageIndex); }
@@ -693,7 +694,9 @@ bool TForm1::FormCloseQuery() {
             this, Text(rows::kLeaveGameQuestion) + " " + Text(rows::kDataWillBeLost)))
       return false;
   }
+  emit Closing();
   SaveSettingsContext context;
+  context.TemporaryMusicFile = TemporaryMusicFile;
   context.ClubFileCheckFailed = [this] { return clubCheckFailed_ || malformedClub_; };
   const SaveSettingsResult saved =
       SaveSettings(*services_.Files, services_.ProgramFolder / SettingsFileName, settings, context);

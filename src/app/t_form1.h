@@ -32,6 +32,7 @@ class GameTable;
 class PictureBox;
 class FileSystem;
 class SoundCues;
+class CardVoice;
 class TitleScreen;
 class UserMessages;
 
@@ -40,6 +41,8 @@ struct ProgramServices {
   std::filesystem::path ProgramFolder;  // ends without a separator
   UserMessages* Messages = nullptr;
   SoundCues* Cues = nullptr;
+  // Spoken card names for a right click on a card: Voice->SpeakCard(card, LanguageIndex).
+  CardVoice* Voice = nullptr;
   FileSystem* Files = nullptr;
   // The screen's available area; empty: the primary screen's.
   QRect Screen;
@@ -118,6 +121,8 @@ class TForm1 : public QWidget, private PictureHost {
   void ShowRecordsMessage(const RecordsMessage& message);
   // The game is over or left: the main menu returns.
   void ReturnToMenu();
+  // The menu music's file in the temporary folder, deleted when the settings are saved.
+  std::filesystem::path TemporaryMusicFile;
 
  signals:
   // The player dialog admitted a player: the table starts a new game.
@@ -129,6 +134,10 @@ class TForm1 : public QWidget, private PictureHost {
   void MainTick();
   // The player left the running game for the menu: the table clears itself.
   void GameLeft();
+  // The menu is back after a game, finished or left.
+  void MenuReturned();
+  // The window is about to close (the user agreed): the settings are saved next.
+  void Closing();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

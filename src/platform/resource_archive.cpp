@@ -21,6 +21,8 @@ std::vector<std::string_view> KindExtensions(ResourceKind kind) {
       return {".gif"};
     case ResourceKind::Wave:
       return {".wav"};
+    case ResourceKind::Midi:
+      return {".mid"};
     case ResourceKind::Any:
       break;
   }

@@ -17,7 +17,7 @@ struct zip;
 
 namespace tarnel {
 
-enum class ResourceKind { Png, Jpeg, Gif, Wave, Any };
+enum class ResourceKind { Png, Jpeg, Gif, Wave, Midi, Any };
 
 class ResourceArchive {
  public:

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "platform/resource_archive.h"
+#include "platform/wave_format.h"
 
 namespace fs = std::filesystem;
 using namespace tarnel;
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
   animation.Frames = {{rgba, 50}, {rgb, 70}};
   Bytes gif = EncodeGif(animation);
   Write(out / "gif" / "two.gif", gif);
+  Write(out / "wave" / "tone.wav", EncodeWave({0.0f, 0.5f, -0.5f, 1.0f, -1.0f}, 22050));
   fs::create_directories(out / "archive");
   if (!WriteResourceArchive(out / "archive" / "library.dll", {{"Pi3QOldB.png", EncodePng(rgba)},
                                                               {"FonG.jpg", EncodeJpeg(rgb)},
