@@ -146,6 +146,23 @@ TEST_F(ButtonTest, PressedShiftsFaceAndCaptionOnePixelRightAndDown) {
   EXPECT_EQ(Painted(), released);
 }
 
+// The second press of a double click arrives as a double-click event: it clicks again.
+TEST_F(ButtonTest, DoubleClickActsAsASecondPress) {
+  parent.show();
+  QSignalSpy clicked(&button, &QPushButton::clicked);
+  const QPointF at(50, 15);
+  auto send = [&](QEvent::Type type, Qt::MouseButtons held) {
+    QMouseEvent e(type, at, button.mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+    QApplication::sendEvent(&button, &e);
+  };
+  send(QEvent::MouseButtonPress, Qt::LeftButton);
+  send(QEvent::MouseButtonRelease, Qt::NoButton);
+  send(QEvent::MouseButtonDblClick, Qt::LeftButton);
+  EXPECT_TRUE(button.isDown());
+  send(QEvent::MouseButtonRelease, Qt::NoButton);
+  EXPECT_EQ(clicked.count(), 2);
+}
+
 TEST_F(ButtonTest, CaptionColourFollowsEnabledGrayDisAndHover) {
   const QRgb white = qRgb(255, 255, 255), silver = qRgb(192, 192, 192), yellow = qRgb(255, 255, 0);
   struct Case {
