@@ -3,6 +3,8 @@
 #include <stdlib.h>
 
 #include <QApplication>
+#include <QEnterEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <filesystem>
@@ -11,8 +13,6 @@
 
 #include "app/game_table.h"
 #include "app/t_form1.h"
-#include "ui/painting/picture_box.h"
-#include "ui/scoring/t_form_count.h"
 #include "command.h"
 #include "net/t_form_password.h"
 #include "ui/flights/t_form_speed.h"
@@ -20,8 +20,11 @@
 #include "platform/resource_library.h"
 #include "platform/sound_cues.h"
 #include "records/club_file.h"
+#include "ui/button/t_qel_cards_button.h"
 #include "ui/messages/user_messages.h"
+#include "ui/painting/picture_box.h"
 #include "ui/painting/program_fonts.h"
+#include "ui/scoring/t_form_count.h"
 #include "ui/settings/settings.h"
 #include "ui/words/word_table.h"
 
@@ -38,8 +41,8 @@ std::string SampleClub() {
     double Rating;
     long long Games, Score;
   };
-  const Member members[] = {{"Anna", 24.5, 47, 730}, {"Boris Alexandrovich", 11.25, 12, 180},
-                            {"Carla", -3.5, 6, -60}};
+  const Member members[] = {
+      {"Anna", 24.5, 47, 730}, {"Boris Alexandrovich", 11.25, 12, 180}, {"Carla", -3.5, 6, -60}};
   for (int i = 0; i < 3; ++i) {
     std::string name = members[i].Name;
     name.resize(kNameLength, ' ');
@@ -76,7 +79,64 @@ bool Step(TForm1& form) {
 
 void Spin(int ms) {
   const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  while (std::chrono::steady_clock::now() < until) QApplication::processEvents(QEventLoop::AllEvents, 10);
+  while (std::chrono::steady_clock::now() < until)
+    QApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+// Every button style in both looks, and the other heights, in each state: normal, hovered,
+// pressed, disabled, focused. Each cell is its own window so each can hold the focus.
+QPixmap ButtonSheet(const fs::path& programFolder) {
+  ButtonSkinCache skins(programFolder);
+  struct Row {
+    TColorSB Style;
+    bool Nata;
+    int Height;
+  };
+  std::vector<Row> rows;
+  for (bool nata : {false, true}) {
+    for (int s = 0; s < kColorSBCount; ++s)
+      rows.push_back({static_cast<TColorSB>(s), nata, 30});
+    for (int h : {40, 45, 60})
+      rows.push_back({TColorSB::DRed, nata, h});
+  }
+  const int cellW = 150, cellH = 70, states = 5;
+  QImage sheet(cellW * states, cellH * static_cast<int>(rows.size()), QImage::Format_RGB32);
+  sheet.fill(QColor(160, 160, 160));
+  QPainter p(&sheet);
+  const char* names[] = {"normal", "hover", "pressed", "disabled", "focused"};
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    for (int state = 0; state < states; ++state) {
+      QWidget host;
+      host.resize(cellW, cellH);
+      host.setAutoFillBackground(true);
+      QPalette palette = host.palette();
+      palette.setColor(QPalette::Window, QColor(160, 160, 160));
+      host.setPalette(palette);
+      TQelCardsButton button(&host, &skins);
+      button.setText(QString::fromLatin1(names[state]));
+      button.setGeometry(20, 10, 110, rows[r].Height);
+      button.SetColorSB(rows[r].Style);
+      button.SetNata(rows[r].Nata);
+      button.SetFontColor(rows[r].Style == TColorSB::DCards ? QColor(200, 175, 50) : Qt::white);
+      button.SetLightFont(true);
+      button.SetGrayDis(true);
+      button.setFocusPolicy(state == 4 ? Qt::StrongFocus : Qt::NoFocus);
+      host.show();
+      if (state == 1) {
+        QEnterEvent enter(QPointF(5, 5), QPointF(25, 15), QPointF(25, 15));
+        QApplication::sendEvent(&button, &enter);
+      }
+      if (state == 2) button.setDown(true);
+      if (state == 3) button.setEnabled(false);
+      if (state == 4) {
+        QApplication::setActiveWindow(&host);
+        button.setFocus();
+      }
+      Spin(5);
+      p.drawPixmap(state * cellW, static_cast<int>(r) * cellH, host.grab());
+    }
+  }
+  return QPixmap::fromImage(sheet);
 }
 
 int RunShots(const Args& args, std::ostream& out, std::ostream& err) {
@@ -119,9 +179,10 @@ int RunShots(const Args& args, std::ostream& out, std::ostream& err) {
     }
   };
 
-  const std::pair<int, const char*> languages[] = {{kEnglish, "en"}, {kRussian, "ru"},
-                                                   {kChinese, "zh"}, {kFrench, "fr"},
-                                                   {kJapanese, "ja"}};
+  save(ButtonSheet(folder), "buttons.png");
+
+  const std::pair<int, const char*> languages[] = {
+      {kEnglish, "en"}, {kRussian, "ru"}, {kChinese, "zh"}, {kFrench, "fr"}, {kJapanese, "ja"}};
   for (const auto& [language, code] : languages) {
     for (int mode : {1, 3, 5}) {
       Settings settings;
@@ -148,20 +209,25 @@ int RunShots(const Args& args, std::ostream& out, std::ostream& err) {
       for (int hand : {6, 10}) {
         if (hand == 10 && language != kEnglish) continue;
         form->settings.HandSizeOption = hand;
-        const std::string tag = std::string(code) + "-mode" + std::to_string(mode) + "-hand" +
-                                std::to_string(hand);
+        const std::string tag =
+            std::string(code) + "-mode" + std::to_string(mode) + "-hand" + std::to_string(hand);
         std::vector<TCount> counts;
         form->Table().OpenScoreDialog = [&](const TCount& count) { counts.push_back(count); };
-        form->admitted = Admission{"Vera                ", EncodePassword("1"), "  0", "     0", ""};
+        form->admitted =
+            Admission{"Vera                ", EncodePassword("1"), "  0", "     0", ""};
         form->SelectedPlayer = 6;
         form->StartNewGameForShots();
         const TTableState& state = form->Table().State();
-        for (int i = 0; i < 9 && Step(*form); ++i) {}
+        for (int i = 0; i < 9 && Step(*form); ++i) {
+        }
         // Stop with a card of each seat on the table when the trick is open.
         save(form->grab(), "table-" + tag + ".png");
-        for (int i = 0; i < 2000 && state.TurnState != 5 && state.TurnState != 6 && Step(*form); ++i) {}
+        for (int i = 0; i < 2000 && state.TurnState != 5 && state.TurnState != 6 && Step(*form);
+             ++i) {
+        }
         save(form->grab(), "round-end-" + tag + ".png");
-        for (int i = 0; i < 5000 && !state.GameOver && Step(*form); ++i) {}
+        for (int i = 0; i < 5000 && !state.GameOver && Step(*form); ++i) {
+        }
         if (form->Table().Button7()->isEnabled()) form->Table().Button7Click();
         Spin(30);
         save(form->grab(), "game-end-" + tag + ".png");
@@ -183,7 +249,8 @@ int RunShots(const Args& args, std::ostream& out, std::ostream& err) {
                            nullptr);
       dialog.show();
       Spin(60);
-      save(dialog.grab(), std::string("player-") + code + (slot == 6 ? "-new" : "-member") + ".png");
+      save(dialog.grab(),
+           std::string("player-") + code + (slot == 6 ? "-new" : "-member") + ".png");
     }
     Settings speedSettings;
     speedSettings.LanguageIndex = static_cast<std::uint8_t>(language);
