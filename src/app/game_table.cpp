@@ -14,6 +14,7 @@
 #include "platform/file_system.h"
 #include "platform/sound_cues.h"
 #include "records/history_file.h"
+#include "ui/button/t_qel_cards_button.h"
 #include "ui/flights/card_flight.h"
 #include "ui/flights/touch_burst.h"
 #include "ui/messages/user_messages.h"
@@ -29,32 +30,18 @@ namespace {
 
 constexpr int kRoundTickMs = 200;
 
-QString ButtonLook(int px, const QString& family) {
-  return QStringLiteral(
-             "QPushButton { color: white; border: 1px solid #500000; border-radius: 4px;"
-             " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #eb3c32, stop:1 #8c0000);"
-             " font-family: '%1'; font-size: %2px; font-weight: 700; }"
-             " QPushButton:hover { color: #ffff00; }"
-             " QPushButton:pressed { padding-top: 2px; }"
-             " QPushButton:disabled { color: #c0c0c0; background: qlineargradient(x1:0, y1:0,"
-             " x2:0, y2:1, stop:0 #b06060, stop:1 #703030); }")
-      .arg(family)
-      .arg(px);
-}
-
 // A long caption ("To sum up of game") in a smaller font rather than cut off.
 void FitButtonCaption(QPushButton* button, int width) {
-  QFont font = button->font();
   const int px = button->property("captionPx").toInt();
   if (px <= 0) return;
+  QFont font = button->font();
   int fitted = px;
   for (; fitted > 8; --fitted) {
     font.setPixelSize(fitted);
     if (QFontMetrics(font).horizontalAdvance(button->text()) <= width - 8) break;
   }
-  QString style = button->styleSheet();
-  style.replace(QRegularExpression("font-size: [0-9]+px"), QStringLiteral("font-size: %1px").arg(fitted));
-  button->setStyleSheet(style);
+  font.setPixelSize(fitted);
+  button->setFont(font);
 }
 
 FontChoice FontsOf(const Settings& s) {
@@ -89,8 +76,8 @@ GameTable::GameTable(TForm1& form, RandomSource& random)
   notice_ = new QLabel(&form_);
   notice_->hide();
   notice_->setAlignment(Qt::AlignCenter);
-  button7_ = new QPushButton(&form_);
-  button8_ = new QPushButton(&form_);
+  button7_ = new TQelCardsButton(&form_);
+  button8_ = new TQelCardsButton(&form_);
   for (QPushButton* b : {button7_, button8_}) {
     b->setFocusPolicy(Qt::NoFocus);
     b->hide();
@@ -158,11 +145,17 @@ void GameTable::LayOut() {
   const QString family = QString::fromStdString(fonts.LargeFont);
   for (auto [button, rect] : {std::pair{button7_, layout_.Button7}, std::pair{button8_, layout_.Button8}}) {
     button->setGeometry(rect.Left, rect.Top, rect.Width, rect.Height);
-    button->setStyleSheet(ButtonLook(px, family));
-    button->setProperty("captionPx", px);
-    QFont font(family);
-    font.setBold(true);
-    button->setFont(font);
+    // The table's buttons: red with white captions, or the purple table's card style.
+    auto* b = static_cast<TQelCardsButton*>(button);
+    const bool purple = form_.settings.TableDesign == 1;
+    b->SetColorSB(purple ? TColorSB::DCards : TColorSB::DRed);
+    b->SetFontColor(purple ? QColor(200, 175, 50) : QColor(255, 255, 255));
+    b->SetColorMouse(QColor(255, 255, 0));
+    b->SetLightFont(true);
+    b->SetGrayDis(true);
+    b->SetNata(form_.settings.NewButtons);
+    b->setProperty("captionPx", px);
+    b->setFont(PixelFont(fonts.LargeFont, px, true));
   }
   notice_->setGeometry(layout_.UpperHand.Left, layout_.UpperHand.Top, layout_.UpperHand.Width,
                        layout_.UpperHand.Height);

@@ -20,6 +20,7 @@
 
 #include "core/cp1251.h"
 #include "net/t_form_password.h"
+#include "ui/button/t_qel_cards_button.h"
 #include "ui/flights/t_form_speed.h"
 #include "platform/sound_cues.h"
 #include "platform/file_system.h"
@@ -51,24 +52,6 @@ FontChoice FontsOf(const Settings& s) {
           s.LargeFontScale, s.SmallFontScale, s.SpecialFont1Scale, s.SpecialFont2Scale};
 }
 
-// Button looks of the menu until the card-style buttons take over: a gradient in the style's
-// colour, the caption in the design's text colour, yellow while the mouse is over it.
-QString ButtonStyle(const QColor& top, const QColor& bottom, const QColor& text, int fontPx,
-                    const QString& family, bool bold, bool leftAligned) {
-  return QStringLiteral(
-             "QPushButton { color: %1; border: 1px solid %2; border-radius: 4px;"
-             " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 %3, stop:1 %4);"
-             " font-family: '%5'; font-size: %6px; font-weight: %7; text-align: %8;"
-             " padding: 0px 4px; }"
-             " QPushButton:hover { color: #ffff00; }"
-             " QPushButton:pressed { padding-top: 2px; padding-left: 6px; }"
-             " QPushButton:disabled { color: #c0c0c0; }")
-      .arg(text.name(), bottom.darker(160).name(), top.name(), bottom.name(), family)
-      .arg(fontPx)
-      .arg(bold ? 700 : 400)
-      .arg(leftAligned ? QStringLiteral("left") : QStringLiteral("center"));
-}
-
 // The button font's height, smaller where a long translation would not fit the button.
 int FittedPx(const QString& caption, const QString& family, int px, bool bold, int width) {
   while (px > 8) {
@@ -87,6 +70,7 @@ TForm1::TForm1(ProgramServices services, QWidget* parent)
     : QWidget(parent), services_(std::move(services)) {
   // FormCreate
   locator_.ProgramFolder = services_.ProgramFolder;
+  ButtonSkinCache::Shared().SetProgramFolder(services_.ProgramFolder);
   setWindowTitle(QString::fromUtf8(ProductTitle(settings.LanguageIndex).data()));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
@@ -174,14 +158,14 @@ void TForm1::CreateMenu() {
   for (auto& box : animations_) box = new PictureBox(this);
   for (auto& box : sidePanels_) box = new PictureBox(this);
   auto button = [this](auto handler) {
-    auto* b = new QPushButton(this);
+    auto* b = new TQelCardsButton(this);
     b->setFocusPolicy(Qt::NoFocus);
     connect(b, &QPushButton::clicked, this, handler);
     return b;
   };
   for (int slot = 1; slot <= 5; ++slot)
     memberButtons_[slot - 1] = button([this, slot] { MemberButtonClick(slot); });
-  clubHeading_ = new QPushButton(this);
+  clubHeading_ = new TQelCardsButton(this);
   clubHeading_->setFocusPolicy(Qt::NoFocus);
   clubHeading_->setAttribute(Qt::WA_TransparentForMouseEvents);
   button6_ = button([this] { Button6Click(); });
@@ -406,35 +390,44 @@ void TForm1::PlaceMainMenu() {
   const FontChoice fonts = FontsOf(settings);
   const int buttonPx = ButtonFontHeight(settings.WindowMode, scale_, fonts);
   const bool purple = settings.MainMenuDesign == 1;
-  const QColor text = purple ? QColor(200, 175, 50) : QColor(255, 255, 255);
+  const QColor purpleText(200, 175, 50);
   const QString decor = QString::fromStdString(fonts.LargeFont);
   auto place = [](QWidget* w, const Rect& r) { w->setGeometry(r.Left, r.Top, r.Width, r.Height); };
+  // The design's style and caption colour; every caption turns yellow under the mouse.
+  auto look = [&](TQelCardsButton* b, TColorSB style, const QColor& text, const QFont& font,
+                  int lightening = 0) {
+    b->SetColorSB(purple ? TColorSB::DCards : style);
+    b->SetFontColor(purple ? purpleText : text);
+    b->SetKLightSB(lightening);
+    b->SetColorMouse(QColor(255, 255, 0));
+    b->SetLightFont(true);
+    b->SetGrayDis(true);
+    b->SetNata(settings.NewButtons);
+    b->setFont(font);
+  };
+  auto fitted = [&](QPushButton* b, int width) {
+    return PixelFont(fonts.LargeFont, FittedPx(b->text(), decor, buttonPx, true, width), true);
+  };
 
   const ClubListFont listFont = ClubListFontFor(settings.WindowMode, scale_, fonts);
-  const QString listFamily = QString::fromStdString(FontFamily(listFont.Role, fonts));
-  const QString rowStyle =
-      purple ? ButtonStyle(QColor(250, 245, 230), QColor(205, 195, 170), text, listFont.Height, listFamily, listFont.Bold, true)
-             : ButtonStyle(QColor(40, 60, 170), QColor(0, 0, 90), QColor(255, 255, 0), listFont.Height, listFamily, listFont.Bold, true);
+  const QFont rowFont = PixelFont(FontFamily(listFont.Role, fonts), listFont.Height, listFont.Bold);
   for (int i = 0; i < 5; ++i) {
     place(memberButtons_[i], menu_.MemberRows[i]);
-    memberButtons_[i]->setStyleSheet(rowStyle);
+    look(memberButtons_[i], TColorSB::DNavy, QColor(255, 255, 0), rowFont);
+    memberButtons_[i]->SetMargin(4);  // the rows are columns: left-aligned
   }
   place(clubHeading_, menu_.ClubListHeading);
-  clubHeading_->setStyleSheet(
-      purple ? ButtonStyle(QColor(225, 200, 200), QColor(170, 120, 120), QColor(128, 50, 50), listFont.Height, listFamily, listFont.Bold, true)
-             : ButtonStyle(QColor(70, 130, 230), QColor(0, 40, 160), QColor(255, 255, 255), listFont.Height, listFamily, listFont.Bold, true));
+  look(clubHeading_, TColorSB::DBlue, purple ? QColor(128, 50, 50) : QColor(255, 255, 255), rowFont,
+       purple ? 50 : 0);
+  clubHeading_->SetMargin(4);
   place(button6_, menu_.NewPlayer);
-  const int newPx = FittedPx(button6_->text(), decor, buttonPx, true, menu_.NewPlayer.Width);
-  button6_->setStyleSheet(purple ? ButtonStyle(QColor(250, 245, 230), QColor(205, 195, 170), text, newPx, decor, true, false)
-                                 : ButtonStyle(QColor(40, 60, 170), QColor(0, 0, 90), QColor(255, 255, 0), newPx, decor, true, false));
-  const std::pair<QPushButton*, Rect> others[] = {{button9_, menu_.TopTen}, {bHistory_, menu_.History},
-                                                  {button10_, menu_.Options}, {bMode_, menu_.Mode},
-                                                  {button11_, menu_.Exit}};
+  look(button6_, TColorSB::DNavy, QColor(255, 255, 0), fitted(button6_, menu_.NewPlayer.Width));
+  const std::pair<TQelCardsButton*, Rect> others[] = {{button9_, menu_.TopTen}, {bHistory_, menu_.History},
+                                                      {button10_, menu_.Options}, {bMode_, menu_.Mode},
+                                                      {button11_, menu_.Exit}};
   for (const auto& [b, r] : others) {
     place(b, r);
-    const int px = FittedPx(b->text(), decor, buttonPx, true, r.Width);
-    b->setStyleSheet(purple ? ButtonStyle(QColor(250, 245, 230), QColor(205, 195, 170), text, px, decor, true, false)
-                            : ButtonStyle(QColor(235, 60, 50), QColor(140, 0, 0), text, px, decor, true, false));
+    look(b, TColorSB::DRed, QColor(255, 255, 255), fitted(b, r.Width), b->isEnabled() ? 0 : 50);
   }
   titleBanner_->Place(menu_.TitleBanner);
   titlePicture_->Place(menu_.TitlePicture);

@@ -17,6 +17,7 @@
 #include "net/player_dialog.h"
 #include "platform/resource_library.h"
 #include "records/club_file.h"
+#include "ui/button/t_qel_cards_button.h"
 #include "ui/layout/window_layout.h"
 #include "ui/pictures/picture_loader.h"
 #include "ui/settings/settings.h"
@@ -195,14 +196,14 @@ class TForm1 : public QWidget, private PictureHost {
   PictureBox* clubHeadingPicture_ = nullptr;
   std::array<PictureBox*, 2> animations_{};
   std::array<PictureBox*, 2> sidePanels_{};
-  std::array<QPushButton*, 5> memberButtons_{};
-  QPushButton* clubHeading_ = nullptr;
-  QPushButton* button6_ = nullptr;
-  QPushButton* button9_ = nullptr;
-  QPushButton* button10_ = nullptr;
-  QPushButton* button11_ = nullptr;
-  QPushButton* bHistory_ = nullptr;
-  QPushButton* bMode_ = nullptr;
+  std::array<TQelCardsButton*, 5> memberButtons_{};
+  TQelCardsButton* clubHeading_ = nullptr;
+  TQelCardsButton* button6_ = nullptr;
+  TQelCardsButton* button9_ = nullptr;
+  TQelCardsButton* button10_ = nullptr;
+  TQelCardsButton* button11_ = nullptr;
+  TQelCardsButton* bHistory_ = nullptr;
+  TQelCardsButton* bMode_ = nullptr;
 
   struct MenuAnimation {
     Animation Frames;

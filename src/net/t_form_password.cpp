@@ -7,6 +7,7 @@
 
 #include "core/cp1251.h"
 #include "records/club_file.h"
+#include "ui/button/t_qel_cards_button.h"
 #include "ui/messages/user_messages.h"
 #include "ui/words/qt_word.h"
 #include "ui/words/word_rows.h"
@@ -59,11 +60,19 @@ TFormPassword::TFormPassword(const PlayerDialogInput& input, int languageIndex,
   name_->setEnabled(setup.NameEditable);
   repeat_->setEnabled(setup.RepeatEditable);
 
-  ok_ = new QPushButton(QStringLiteral("OK"), this);
+  auto* ok = new TQelCardsButton(QStringLiteral("OK"), this);
+  ok_ = ok;
   ok_->setGeometry(60, setup.ClientHeight - 60, 120, 34);
   ok_->setDefault(true);
-  cancel_ = new QPushButton(QWord(rows::kCancel, language_), this);
+  auto* cancel = new TQelCardsButton(QWord(rows::kCancel, language_), this);
+  cancel_ = cancel;
   cancel_->setGeometry(220, setup.ClientHeight - 60, 120, 34);
+  for (TQelCardsButton* b : {ok, cancel}) {
+    b->SetColorSB(TColorSB::DRed);
+    b->SetFontColor(Qt::white);
+    b->SetColorMouse(QColor(255, 255, 0));
+    b->SetLightFont(true);
+  }
   connect(ok_, &QPushButton::clicked, this, &TFormPassword::OkClick);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
   // Enter in a field is OK and goes no further.

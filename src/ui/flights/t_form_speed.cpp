@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include "ui/button/t_qel_cards_button.h"
 #include "ui/flights/flight_path.h"
 #include "ui/flights/touch_burst.h"
 #include "ui/layout/window_layout.h"
@@ -100,7 +101,7 @@ TFormSpeed::TFormSpeed(Settings& settings, const ResourceLocator& locator, QWidg
   trackBar1_->setValue(std::clamp(settings_.FlySpeed, 1, 6));
   connect(trackBar1_, &QSlider::valueChanged, this, [this](int v) { settings_.FlySpeed = v; });
   for (int n = 0; n < 6; ++n) labels_[n] = new QLabel(QString::number(n + 1), this);
-  button1_ = new QPushButton(QWord(rows::kOk, language), this);
+  button1_ = new TQelCardsButton(QWord(rows::kOk, language), this);
   button1_->setDefault(true);
   connect(button1_, &QPushButton::clicked, this, [this] {
     if (settings_.SaluteButtons) TouchBurst(*this, locator_);
@@ -183,13 +184,11 @@ void TFormSpeed::LayOutFor(DialogLook look) {
   const QColor text = purple ? kPurpleText : QColor(Qt::black);
   for (QLabel* l : labels_) l->setStyleSheet(QStringLiteral("color: %1;").arg(text.name()));
   label0_->setStyleSheet(QStringLiteral("color: %1;").arg(text.name()));
-  button1_->setStyleSheet(
-      purple ? QStringLiteral("QPushButton { color: #c8af32; background: #401050;"
-                              " border: 1px solid #c8af32; border-radius: 4px; }")
-             : QStringLiteral("QPushButton { color: white; border-radius: 4px;"
-                              " background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-                              " stop:0 #eb3c32, stop:1 #8c0000); }"
-                              " QPushButton:hover { color: #ffff00; }"));
+  button1_->SetColorSB(purple ? TColorSB::DCards : TColorSB::DRed);
+  button1_->SetFontColor(purple ? kPurpleText : QColor(Qt::white));
+  button1_->SetColorMouse(QColor(255, 255, 0));
+  button1_->SetLightFont(true);
+  button1_->SetNata(settings_.NewButtons);
 }
 
 void TFormSpeed::paintEvent(QPaintEvent* event) {

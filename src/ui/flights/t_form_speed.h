@@ -9,12 +9,12 @@
 #include "platform/resource_library.h"
 
 class QLabel;
-class QPushButton;
 class QSlider;
 
 namespace tarnel {
 
 struct Settings;
+class TQelCardsButton;
 
 // The four looks of the auxiliary windows, as this dialog lays them out.
 enum class DialogLook { GrayConcise = 1, GrayAristocratic = 2, GrayRibbons = 3, Purple = 4 };
@@ -30,7 +30,7 @@ class TFormSpeed : public QDialog {
 
   DialogLook Look() const { return look_; }
   QSlider* TrackBar1() const { return trackBar1_; }
-  QPushButton* Button1() const { return button1_; }
+  TQelCardsButton* Button1() const { return button1_; }
   QTimer& Timer48() { return timer48_; }
 
  protected:
@@ -51,7 +51,7 @@ class TFormSpeed : public QDialog {
   QLabel* label0_ = nullptr;
   std::array<QLabel*, 6> labels_{};
   QSlider* trackBar1_ = nullptr;
-  QPushButton* button1_ = nullptr;
+  TQelCardsButton* button1_ = nullptr;
   QTimer timer48_;
 };
 

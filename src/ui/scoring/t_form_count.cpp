@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "ui/pictures/picture_image.h"
+#include "ui/button/t_qel_cards_button.h"
 #include "ui/words/qt_word.h"
 #include "ui/words/word_rows.h"
 
@@ -92,9 +93,16 @@ TFormCount::TFormCount(const TCount& count, const QString& playerName, int langu
     }
   }
 
-  ok_ = new QPushButton(word(rows::kOk), this);
+  auto* ok = new TQelCardsButton(word(rows::kOk), this);
+  ok_ = ok;
   ok_->setGeometry(185, 280, 100, 34);
   ok_->setDefault(true);
+  for (TQelCardsButton* b : {ok}) {
+    b->SetColorSB(TColorSB::DRed);
+    b->SetFontColor(Qt::white);
+    b->SetColorMouse(QColor(255, 255, 0));
+    b->SetLightFont(true);
+  }
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "build_folders.h"
+#include "ui/button/t_qel_cards_button.h"
 #include "ui/settings/settings.h"
 
 namespace tarnel {
