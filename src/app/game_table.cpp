@@ -14,6 +14,7 @@
 #include "platform/file_system.h"
 #include "platform/sound_cues.h"
 #include "records/history_file.h"
+#include "records/t_form_end_game.h"
 #include "ui/button/t_qel_cards_button.h"
 #include "ui/flights/card_flight.h"
 #include "ui/flights/touch_burst.h"
@@ -536,6 +537,18 @@ void GameTable::RecordGame() {
   }
   notice_->hide();
   driver_.EndGame();
+  // The verdict of a completed cycle; the places were settled by the store above.
+  if (cycleEnds && form_.AccountState <= 2 && form_.club.CycleComplete) {
+    const VerdictPlay play = form_.settings.NetworkMode ? VerdictPlay::Network
+                             : form_.AccountState == 1  ? VerdictPlay::LocalNotLoggedIn
+                                                        : VerdictPlay::LocalLoggedIn;
+    const Verdict verdict = MakeVerdict(form_.club.TopTenPlace, form_.club.CycleResult, play);
+    PlayCue(verdict.Sound, false);
+    TFormEndGame dialog(verdict, form_.settings.LanguageIndex, form_.settings.AnimationsOn,
+                        form_.Locator(), &form_);
+    if (services.ShowDialog) services.ShowDialog(dialog);
+    else dialog.exec();
+  }
   form_.ReturnToMenu();
 }
 

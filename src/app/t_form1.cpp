@@ -20,6 +20,8 @@
 
 #include "core/cp1251.h"
 #include "net/t_form_password.h"
+#include "records/t_f_history.h"
+#include "records/t_form_top_ten.h"
 #include "ui/button/t_qel_cards_button.h"
 #include "ui/flights/t_form_speed.h"
 #include "platform/sound_cues.h"
@@ -169,14 +171,11 @@ void TForm1::CreateMenu() {
   clubHeading_->setFocusPolicy(Qt::NoFocus);
   clubHeading_->setAttribute(Qt::WA_TransparentForMouseEvents);
   button6_ = button([this] { Button6Click(); });
-  // The top ten, the options and the history have their own windows, which come with the
-  // options and records windows; until then their buttons stay disabled.
-  button9_ = button([this] { PlayCue("WOpenFo"); });
+  button9_ = button([this] { Button9Click(); });
+  bHistory_ = button([this] { BHistoryClick(); });
+  // The options dialog is a window of its own still to come; until then its button is off.
   button10_ = button([this] { PlayCue("WOpenFo"); });
-  bHistory_ = button([this] { PlayCue("WOpenFo"); });
-  button9_->setEnabled(false);
   button10_->setEnabled(false);
-  bHistory_->setEnabled(false);
   button11_ = button([this] { Button11Click(); });
   bMode_ = button([this] { BModeClick(); });
 }
@@ -644,6 +643,24 @@ void TForm1::Button6Click() {
 }
 
 void TForm1::Button11Click() { close(); }
+
+void TForm1::Button9Click() {
+  if (!MenuShowing) return;
+  PlayCue("WOpenFo");
+  TFormTopTen dialog(ReadClubFile(*services_.Files, ClubFileInUse()), settings.NetworkMode,
+                     settings.LanguageIndex, settings.AnimationsOn, locator_, this);
+  if (services_.ShowDialog) services_.ShowDialog(dialog);
+  else dialog.exec();
+}
+
+void TForm1::BHistoryClick() {
+  if (!MenuShowing) return;
+  PlayCue("WOpenFo");
+  TFHistory dialog(*services_.Files, services_.ProgramFolder, settings.LanguageIndex,
+                   historySelected_, this);
+  if (services_.ShowDialog) services_.ShowDialog(dialog);
+  else dialog.exec();
+}
 
 void TForm1::BModeClick() {
   settings.ClubDisplay = settings.ClubDisplay == 2 ? 1 : 2;

@@ -23,6 +23,7 @@
 #include "ui/settings/settings.h"
 
 class QAction;
+class QDialog;
 class QMenu;
 class QPushButton;
 class QUrl;
@@ -54,6 +55,8 @@ struct ProgramServices {
       RunPlayerDialog;
   // Says a card's name in a language; empty: the program keeps quiet.
   std::function<void(CardCode card, int languageIndex)> SpeakCard;
+  // Shows a modal dialog of the window; empty: exec(). Tests look at it instead.
+  std::function<void(QDialog&)> ShowDialog;
   // The "Attention" window of a missing library; empty: the real one.
   std::function<void(const QString& line1, const QString& line2, const QString& link)> Attention;
 };
@@ -73,6 +76,8 @@ class TForm1 : public QWidget, private PictureHost {
   void MemberButtonClick(int slot);  // Button1..Button5
   void Button6Click();               // New Player
   void Button11Click();              // Exit
+  void Button9Click();               // Top Ten
+  void BHistoryClick();
   void BModeClick();
   void QuitClick();
   void HelpClick();
@@ -178,6 +183,7 @@ class TForm1 : public QWidget, private PictureHost {
   int exitStatus_ = 0;
   bool closing_ = false;
   bool popupAttached_ = true;
+  int historySelected_ = 0;  // the history file chosen last during this run
   bool clubCheckFailed_ = false;  // a club file failed its start-up check: nothing is saved
   bool malformedClub_ = false;
   QTimer timer1_;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QMenu>
 #include <climits>
 #include <QPushButton>
@@ -42,6 +43,7 @@ class Table : public ::testing::Test {
     services.Files = &files;
     services.Screen = QRect(0, 0, 1920, 1080);
     services.SpeakCard = [this](CardCode card, int) { spoken.push_back(card); };
+    services.ShowDialog = [this](QDialog& dialog) { shownDialogs.push_back(dialog.windowTitle()); };
     // The dialog as a person fills it: a new player types a name, a member his password.
     services.RunPlayerDialog = [this](const PlayerDialogInput& input,
                                       std::optional<std::string>& typed) {
@@ -103,6 +105,7 @@ class Table : public ::testing::Test {
   std::vector<CardCode> spoken;
   std::vector<TCount> counts;
   std::string renameTo = "Olga";
+  std::vector<QString> shownDialogs;
   std::unique_ptr<TForm1> form;
 };
 
@@ -198,6 +201,12 @@ TEST_F(Table, TwentyGamesCompleteACycleThatEntersTheTopTenAndRestartsTheScore) {
   }
   const HistoryFileCheck history = CheckHistoryFile(files, folder.path(), 1, kDefaultShortDateFormat);
   EXPECT_EQ(history.RecordCount, 20);
+  // The twentieth game, and only it, ends with the verdict and its sound.
+  EXPECT_EQ(shownDialogs, (std::vector<QString>{"The completion of game"}));
+  const char* verdictSound = window.club.TopTenPlace == 1   ? "WFiBest"
+                             : window.club.TopTenPlace >= 2 ? "WFiGood"
+                                                            : "WFiBads";
+  EXPECT_EQ(std::count(cues.played.begin(), cues.played.end(), verdictSound), 1);
 }
 
 TEST_F(Table, AMemberRenamedDuringAGameKeepsHisSlotAndStandingUnderTheNewName) {

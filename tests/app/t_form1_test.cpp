@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QListWidget>
+#include <functional>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 
 #include "app_test_support.h"
 #include "platform/sound_cues.h"
+#include "records/t_f_history.h"
+#include "records/t_form_top_ten.h"
 #include "platform/file_system.h"
 #include "ui/messages/user_messages.h"
 #include "ui/settings/settings.h"
@@ -43,6 +47,7 @@ class Program : public ::testing::Test {
       typed = typedName;
       return admission;
     };
+    services.ShowDialog = [this](QDialog& dialog) { shownDialogs.push_back(&dialog); inspect(dialog); };
     services.Attention = [this](const QString& a, const QString&, const QString&) {
       attentions.push_back(a);
     };
@@ -76,6 +81,8 @@ class Program : public ::testing::Test {
   std::optional<std::string> typedName;
   std::optional<Admission> admission;
   std::unique_ptr<TForm1> form;
+  std::vector<QDialog*> shownDialogs;
+  std::function<void(QDialog&)> inspect = [](QDialog&) {};
 };
 
 TEST_F(Program, ADamagedClubFileEndsStartUpAfterItsMessageAndWritesNoSettings) {
@@ -234,6 +241,32 @@ TEST_F(Program, TheLanguageRelabelsTheWindowAtOnce) {
   EXPECT_NE(window.NewPlayerButton()->text(), english);
   EXPECT_EQ(window.NewPlayerButton()->text(), QString::fromUtf8(Word(rows::kNewPlayer, 1).data()));
   EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Тарнель"));
+}
+
+TEST_F(Program, TopTenAndHistoryOpenTheirWindowsFromTheMenu) {
+  folder.WriteClub("Tarnel.clb", {{"Anna", "abc", 27, 340, 12.5}});
+  TForm1& window = StartInMenu();
+  std::vector<std::string> seen;
+  inspect = [&](QDialog& dialog) {
+    if (auto* topTen = dynamic_cast<TFormTopTen*>(&dialog)) {
+      // Place 1 of the installation's list is drawn in red at x 70.
+      const QImage& picture = topTen->Picture();
+      bool red = false;
+      for (int x = 70; x < 90 && !red; ++x)
+        for (int y = 135; y < 152 && !red; ++y) red = qRed(picture.pixel(x, y)) > 200 && qGreen(picture.pixel(x, y)) < 80;
+      EXPECT_TRUE(red);
+      seen.push_back("top ten");
+    }
+    if (auto* history = dynamic_cast<TFHistory*>(&dialog)) {
+      EXPECT_FALSE(history->FileList()->isEnabled());  // "No History Files"
+      EXPECT_EQ(history->FileList()->item(0)->text(), "No History Files");
+      seen.push_back("history");
+    }
+  };
+  window.Button9Click();
+  window.BHistoryClick();
+  EXPECT_EQ(seen, (std::vector<std::string>{"top ten", "history"}));
+  EXPECT_EQ(cues.played, (std::vector<std::string>{"WOpenFo", "WOpenFo"}));
 }
 
 TEST_F(Program, HelpOpensTheRulesPageAndApologisesWhereItIsNotTranslated) {

@@ -347,7 +347,7 @@ void TablePainter::PaintNamePlate(PictureBox& box, const QString& name, char col
   // Too long a name steps down twice and may then overflow the plate.
   for (int size : {18, 16, 14}) {
     p.setFont(PixelFont(serif, FontHeight(s.Scale(size), FontRole::Serif, look_.Fonts), true));
-    if (TextWidth(p, shown) <= s.Scale(150)) break;
+    if (MeasureText(p, shown) <= s.Scale(150)) break;
   }
   p.setPen(Qt::white);
   TextCentered(p, shown, 0, box.width(), (box.height() - TextHeight(p)) / 2);

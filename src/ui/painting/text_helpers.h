@@ -15,7 +15,7 @@ void TextRight(QPainter& canvas, const QString& text, int right, int y);
 void TextShadowed(QPainter& canvas, const QString& text, int x1, int x2, char alignment,
                   const QColor& colour, int y);
 
-int TextWidth(const QPainter& canvas, const QString& text);
+int MeasureText(const QPainter& canvas, const QString& text);
 int TextHeight(const QPainter& canvas);
 
 }  // namespace tarnel
