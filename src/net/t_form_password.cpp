@@ -8,6 +8,7 @@
 #include "core/cp1251.h"
 #include "records/club_file.h"
 #include "ui/button/t_qel_cards_button.h"
+#include "ui/painting/program_fonts.h"
 #include "ui/messages/user_messages.h"
 #include "ui/words/qt_word.h"
 #include "ui/words/word_rows.h"
@@ -72,6 +73,7 @@ TFormPassword::TFormPassword(const PlayerDialogInput& input, int languageIndex,
     b->SetFontColor(Qt::white);
     b->SetColorMouse(QColor(255, 255, 0));
     b->SetLightFont(true);
+    b->setFont(PixelFont("Comic Sans MS", 18, true));
   }
   connect(ok_, &QPushButton::clicked, this, &TFormPassword::OkClick);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);

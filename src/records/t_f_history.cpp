@@ -9,6 +9,7 @@
 #include "records/history_file.h"
 #include "records/local_time.h"
 #include "ui/button/t_qel_cards_button.h"
+#include "ui/painting/program_fonts.h"
 #include "ui/words/qt_word.h"
 #include "ui/words/word_rows.h"
 
@@ -36,6 +37,11 @@ TFHistory::TFHistory(FileSystem& fs, const std::filesystem::path& programFolder,
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
   grid_->verticalHeader()->hide();
+  // The columns keep their designed widths; the text is made to fit them.
+  QFont small = grid_->font();
+  small.setPixelSize(11);
+  grid_->setFont(small);
+  grid_->verticalHeader()->setDefaultSectionSize(20);
   const int titles[7] = {rows::kHistoryTime,   rows::kHistoryDate,   rows::kHistoryPlayer,
                          rows::kHistoryGames,  rows::kHistoryResult, rows::kHistoryRating,
                          rows::kHistoryType};
@@ -73,6 +79,7 @@ TFHistory::TFHistory(FileSystem& fs, const std::filesystem::path& programFolder,
   ok->SetFontColor(Qt::white);
   ok->SetColorMouse(QColor(255, 255, 0));
   ok->SetLightFont(true);
+  ok->setFont(PixelFont("Comic Sans MS", 18, true));
   ok->setGeometry(10, 418, width, 32);
   ok_ = ok;
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);

@@ -92,6 +92,7 @@ TFormEndGame::TFormEndGame(const Verdict& verdict, int languageIndex, bool anima
   ok->SetFontColor(Qt::white);
   ok->SetColorMouse(QColor(255, 255, 0));
   ok->SetLightFont(true);
+  ok->setFont(PixelFont("Comic Sans MS", 18, true));
   ok->setGeometry(165, 470, 200, 34);
   ok->setDefault(true);
   ok_ = ok;

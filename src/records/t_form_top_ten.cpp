@@ -85,6 +85,7 @@ TFormTopTen::TFormTopTen(const std::optional<ClubLines>& club, bool networkMode,
   ok->SetFontColor(Qt::white);
   ok->SetColorMouse(QColor(255, 255, 0));
   ok->SetLightFont(true);
+  ok->setFont(PixelFont("Comic Sans MS", 18, true));
   ok->setGeometry(125, 660, 200, 32);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -20,6 +20,9 @@
 #include "platform/resource_library.h"
 #include "platform/sound_cues.h"
 #include "records/club_file.h"
+#include "records/t_f_history.h"
+#include "records/t_form_end_game.h"
+#include "records/t_form_top_ten.h"
 #include "ui/button/t_qel_cards_button.h"
 #include "ui/messages/user_messages.h"
 #include "ui/painting/picture_box.h"
@@ -251,6 +254,25 @@ int RunShots(const Args& args, std::ostream& out, std::ostream& err) {
       Spin(60);
       save(dialog.grab(),
            std::string("player-") + code + (slot == 6 ? "-new" : "-member") + ".png");
+    }
+    {
+      TFormTopTen topTen(ParseClubFile(SampleClub()).Lines, false, language, false,
+                         ResourceLocator{folder});
+      topTen.show();
+      Spin(60);
+      save(topTen.grab(), std::string("top-ten-") + code + ".png");
+      int selected = 0;
+      TFHistory history(files, folder, language, selected);
+      history.show();
+      Spin(60);
+      save(history.grab(), std::string("history-") + code + ".png");
+      for (int place : {1, 4, 0}) {
+        TFormEndGame verdict(MakeVerdict(place, 1230, VerdictPlay::LocalNotLoggedIn), language,
+                             false, ResourceLocator{folder});
+        verdict.show();
+        Spin(60);
+        save(verdict.grab(), std::string("verdict-") + code + "-place" + std::to_string(place) + ".png");
+      }
     }
     Settings speedSettings;
     speedSettings.LanguageIndex = static_cast<std::uint8_t>(language);

@@ -6,6 +6,7 @@
 
 #include "ui/pictures/picture_image.h"
 #include "ui/button/t_qel_cards_button.h"
+#include "ui/painting/program_fonts.h"
 #include "ui/words/qt_word.h"
 #include "ui/words/word_rows.h"
 
@@ -102,6 +103,7 @@ TFormCount::TFormCount(const TCount& count, const QString& playerName, int langu
     b->SetFontColor(Qt::white);
     b->SetColorMouse(QColor(255, 255, 0));
     b->SetLightFont(true);
+    b->setFont(PixelFont("Comic Sans MS", 18, true));
   }
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 }
