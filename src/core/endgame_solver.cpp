@@ -21,6 +21,13 @@
 // At the root the cards are tried in hand order and a card replaces the best only when it is
 // strictly better, searched with a window that makes every strictly better value exact: the
 // answer is the lowest position of the best value, as in EndgameSearch. Each call owns its table.
+//
+// The expert player also solves the deals of a round whose stock is not empty yet. The tricks
+// until both hands are empty form a segment; the next segment's hands follow from the stock's
+// order and from who won the last trick, so a segment ends in one of two known values (its tail)
+// chosen by that trick's winner. The card sets still decide which side is which (the hands are
+// disjoint), so the table stays exact. A SegmentSolver keeps its table from call to call and
+// forgets it by a stamp, so a thread that solves thousands of deals allocates it once.
 #include "core/endgame_solver.h"
 
 #include <algorithm>
@@ -33,14 +40,16 @@ namespace {
 constexpr int kInf = 1000;
 
 struct Rules {
-  int Trump;                        // suit index 0..3, or -1
-  std::array<int, 36> Strength{};   // rank value (trump order inside trumps)
+  int Trump;                       // suit index 0..3, or -1
+  std::array<int, 36> Strength{};  // rank value (trump order inside trumps)
   std::array<int, 36> Points{};
   std::uint64_t SuitMask[4] = {};
   std::uint64_t TrumpMask = 0;
 };
 
-int Suit(int card) { return card & 3; }
+int Suit(int card) {
+  return card & 3;
+}
 
 // At most ten moves: insertion sort is the quickest and keeps equal keys in card order.
 template <typename Less>
@@ -48,7 +57,8 @@ void InsertionSort(int* a, int n, Less less) {
   for (int i = 1; i < n; ++i) {
     int x = a[i];
     int j = i;
-    for (; j > 0 && less(x, a[j - 1]); --j) a[j] = a[j - 1];
+    for (; j > 0 && less(x, a[j - 1]); --j)
+      a[j] = a[j - 1];
     a[j] = x;
   }
 }
@@ -59,14 +69,24 @@ struct Entry {
   std::int16_t Lower = -kInf;
   std::int16_t Upper = kInf;
   std::int8_t Best = -1;
-  bool Used = false;
+  std::uint32_t Stamp = 0;  // the search that wrote it; 0 never
 };
 
 class Table {
  public:
   explicit Table(int bits) : mask_((std::size_t{1} << bits) - 1), entries_(mask_ + 1) {}
+  // Entries of earlier searches no longer count.
+  void Forget() {
+    if (++stamp_ == 0) {
+      for (auto& e : entries_)
+        e.Stamp = 0;
+      stamp_ = 1;
+    }
+  }
+  std::uint32_t Stamp() const { return stamp_; }
   Entry& Slot(std::uint64_t leader, std::uint64_t follower) {
-    std::uint64_t h = leader * 0x9E3779B97F4A7C15ull ^ (follower + 0x632BE59BD9B4E019ull) * 0xC2B2AE3D27D4EB4Full;
+    std::uint64_t h =
+        leader * 0x9E3779B97F4A7C15ull ^ (follower + 0x632BE59BD9B4E019ull) * 0xC2B2AE3D27D4EB4Full;
     h ^= h >> 29;
     return entries_[h & mask_];
   }
@@ -74,13 +94,24 @@ class Table {
  private:
   std::size_t mask_;
   std::vector<Entry> entries_;
+  std::uint32_t stamp_ = 1;
 };
+
+int TableBits(int cards) {
+  return cards <= 14 ? 12 : 19;
+}
 
 class Solver {
  public:
-  Solver(const Rules& rules, int cards) : rules_(rules), table_(cards <= 14 ? 12 : 19) {}
+  Solver(const Rules& rules, Table& table) : rules_(rules), table_(table) {}
 
   std::int64_t Nodes = 0;
+
+  // What follows the segment: `sCards` are S's cards (the side the tail values are seen from).
+  void SetTail(std::uint64_t sCards, SegmentTail tail) {
+    tailOwner_ = sCards;
+    tail_ = tail;
+  }
 
   std::uint64_t Legal(std::uint64_t hand, int led) const {
     std::uint64_t follow = hand & rules_.SuitMask[Suit(led)];
@@ -100,9 +131,18 @@ class Solver {
   int AfterAnswer(std::uint64_t leaderRest, std::uint64_t followerRest, int led, int reply,
                   int alpha, int beta) {
     int worth = rules_.Points[led] + rules_.Points[reply] + 1;
-    if (FollowerWins(led, reply))
-      return worth + Search(followerRest, leaderRest, alpha - worth, beta - worth);
+    bool followerWins = FollowerWins(led, reply);
+    if ((leaderRest | followerRest) == 0) {
+      int tail = TailFor(followerWins ? reply : led);
+      return followerWins ? worth + tail : -worth - tail;
+    }
+    if (followerWins) return worth + Search(followerRest, leaderRest, alpha - worth, beta - worth);
     return -worth - Search(leaderRest, followerRest, -beta - worth, -alpha - worth);
+  }
+
+  // The tail seen by the side that played `card` and won the segment's last trick.
+  int TailFor(int card) const {
+    return (tailOwner_ >> card & 1) ? tail_.IfSWinsLast : -tail_.IfOWinsLast;
   }
 
   // The value of the rest of the round for the side to lead.
@@ -110,7 +150,7 @@ class Solver {
     if (leader == 0) return 0;
     Entry& e = table_.Slot(leader, follower);
     int ttBest = -1;
-    if (e.Used && e.Leader == leader && e.Follower == follower) {
+    if (e.Stamp == table_.Stamp() && e.Leader == leader && e.Follower == follower) {
       if (e.Lower >= beta) return e.Lower;
       if (e.Upper <= alpha) return e.Upper;
       if (e.Lower == e.Upper) return e.Lower;
@@ -137,7 +177,7 @@ class Solver {
     }
 
     Entry& slot = table_.Slot(leader, follower);
-    slot.Used = true;
+    slot.Stamp = table_.Stamp();
     slot.Leader = leader;
     slot.Follower = follower;
     slot.Lower = static_cast<std::int16_t>(best >= betaIn ? best : best > alphaIn ? best : -kInf);
@@ -175,7 +215,8 @@ class Solver {
       if (c != first) rest[m++] = c;
     }
     InsertionSort(rest, m, [&](int x, int y) { return Key(x) > Key(y); });
-    for (int i = 0; i < m; ++i) out[n++] = rest[i];
+    for (int i = 0; i < m; ++i)
+      out[n++] = rest[i];
     return n;
   }
 
@@ -186,17 +227,21 @@ class Solver {
   // The follower tries its cheapest winning card first, then its cheapest loser.
   int OrderReplies(std::uint64_t legal, int led, int* out) const {
     int n = 0;
-    for (std::uint64_t h = legal; h; h &= h - 1) out[n++] = std::countr_zero(h);
+    for (std::uint64_t h = legal; h; h &= h - 1)
+      out[n++] = std::countr_zero(h);
     InsertionSort(out, n, [&](int x, int y) {
       bool wx = FollowerWins(led, x), wy = FollowerWins(led, y);
       if (wx != wy) return wx;
-      return rules_.Points[x] * 16 + rules_.Strength[x] < rules_.Points[y] * 16 + rules_.Strength[y];
+      return rules_.Points[x] * 16 + rules_.Strength[x] <
+             rules_.Points[y] * 16 + rules_.Strength[y];
     });
     return n;
   }
 
   const Rules& rules_;
-  Table table_;
+  Table& table_;
+  std::uint64_t tailOwner_ = 0;
+  SegmentTail tail_;
 };
 
 Rules MakeRules(char trumpSuit) {
@@ -216,7 +261,8 @@ Rules MakeRules(char trumpSuit) {
 
 SolverHand ToSolverHand(const EndgameHand& hand) {
   SolverHand out;
-  for (int p = 1; p <= kEndgameSlots; ++p) out.Card[p] = hand.Card[p];
+  for (int p = 1; p <= kEndgameSlots; ++p)
+    out.Card[p] = hand.Card[p];
   return out;
 }
 
@@ -259,7 +305,8 @@ SolverResult SolveEndgame(const SolverHand& s, const SolverHand& o, const Endgam
     return result;
 
   Rules rules = MakeRules(trumpSuit);
-  Solver solver(rules, inPlay);
+  Table table(TableBits(inPlay));
+  Solver solver(rules, table);
   const int base = (c.PointsS - c.PointsO) + (c.TakenS - c.TakenO) / 2;
 
   int best = -kInf;
@@ -268,8 +315,8 @@ SolverResult SolveEndgame(const SolverHand& s, const SolverHand& o, const Endgam
     for (int p = 1; p <= kSolverSlots; ++p) {
       if (cardAt[p] < 0) continue;
       ++solver.Nodes;
-      int v = solver.LeadValue(maskS & ~(std::uint64_t{1} << cardAt[p]), maskO, cardAt[p], best,
-                               kInf);
+      int v =
+          solver.LeadValue(maskS & ~(std::uint64_t{1} << cardAt[p]), maskO, cardAt[p], best, kInf);
       if (v > best) {
         best = v;
         result.Position = p;
@@ -291,6 +338,54 @@ SolverResult SolveEndgame(const SolverHand& s, const SolverHand& o, const Endgam
   result.Value = result.Position == 0 ? base : base + best;
   result.Nodes = solver.Nodes;
   return result;
+}
+
+struct SegmentSolver::Impl {
+  Table table{16};
+  char trump = '\0';
+  Rules rules;
+  std::int64_t nodes = 0;
+
+  Solver Start(char trumpSuit) {
+    if (trumpSuit != trump) {
+      rules = MakeRules(trumpSuit);
+      trump = trumpSuit;
+    }
+    table.Forget();
+    return Solver(rules, table);
+  }
+};
+
+SegmentSolver::SegmentSolver() : impl_(std::make_unique<Impl>()) {}
+SegmentSolver::~SegmentSolver() = default;
+
+std::int64_t SegmentSolver::Nodes() const {
+  return impl_->nodes;
+}
+
+int SegmentSolver::LeadValue(CardMask leader, CardMask follower, char trumpSuit, SegmentTail tail) {
+  if (leader == 0) return tail.IfSWinsLast;
+  Solver solver = impl_->Start(trumpSuit);
+  solver.SetTail(leader, tail);
+  int v = solver.Search(leader, follower, -kInf, kInf);
+  impl_->nodes += solver.Nodes;
+  return v;
+}
+
+void SegmentSolver::MoveValues(CardMask s, CardMask o, char trumpSuit, int led, SegmentTail tail,
+                               std::array<int, 36>& values) {
+  values.fill(kNoMoveValue);
+  Solver solver = impl_->Start(trumpSuit);
+  solver.SetTail(s, tail);
+  std::uint64_t legal = led < 0 ? s : solver.Legal(s, led);
+  for (std::uint64_t h = legal; h; h &= h - 1) {
+    int c = std::countr_zero(h);
+    std::uint64_t rest = s & ~(std::uint64_t{1} << c);
+    ++solver.Nodes;
+    values[c] = led < 0 ? solver.LeadValue(rest, o, c, -kInf, kInf)
+                        : solver.AfterAnswer(o, rest, led, c, -kInf, kInf);
+  }
+  impl_->nodes += solver.Nodes;
 }
 
 }  // namespace tarnel

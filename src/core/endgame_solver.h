@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "core/cards.h"
 #include "core/endgame_search.h"
@@ -17,7 +18,8 @@ inline constexpr int kSolverSlots = 10;
 struct SolverHand {
   std::array<CardCode, kSolverSlots + 1> Card;
   SolverHand() {
-    for (auto& c : Card) c = EmptyCard;
+    for (auto& c : Card)
+      c = EmptyCard;
   }
 };
 
@@ -36,5 +38,40 @@ SolverResult SolveEndgame(const SolverHand& s, const SolverHand& o, const Endgam
                           int threshold = kEndgameShape.SurplusThreshold);
 
 SolverHand ToSolverHand(const EndgameHand& hand);
+
+// Cards as bits: bit n-1 stands for the card of shuffle number n (NumberOfCard).
+using CardMask = std::uint64_t;
+
+// The value of what follows a segment (the tricks until both hands are empty), seen from S, by
+// the winner of the segment's last trick.
+struct SegmentTail {
+  int IfSWinsLast = 0;
+  int IfOWinsLast = 0;
+};
+
+inline constexpr int kNoMoveValue = -1000;
+
+// Exact values of trick segments for the expert player. Values are S's trick values (points
+// plus one a trick) minus O's from here on, plus the tail; the counters so far add a constant and
+// are left out. One solver per thread: it keeps its table between calls and is not shared.
+class SegmentSolver {
+ public:
+  SegmentSolver();
+  ~SegmentSolver();
+  SegmentSolver(const SegmentSolver&) = delete;
+  SegmentSolver& operator=(const SegmentSolver&) = delete;
+
+  // S = `leader` leads the next trick; both hands hold as many cards.
+  int LeadValue(CardMask leader, CardMask follower, char trumpSuit, SegmentTail tail);
+  // S to play: leading when `led` is -1, else answering O's card `led` (0..35). values[c] is the
+  // value of S playing card c, kNoMoveValue for cards S does not hold or may not play.
+  void MoveValues(CardMask s, CardMask o, char trumpSuit, int led, SegmentTail tail,
+                  std::array<int, 36>& values);
+  std::int64_t Nodes() const;
+
+ private:
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
+};
 
 }  // namespace tarnel

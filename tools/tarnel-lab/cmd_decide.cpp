@@ -5,13 +5,23 @@
 
 #include "command.h"
 #include "core/computer_player.h"
+#include "core/expert_player.h"
 #include "position_text.h"
 
 namespace tarnel::lab {
 namespace {
 
 int RunDecide(const Args& args, std::ostream& out, std::ostream& err) {
-  if (!args.empty()) throw UsageError{"decide takes no arguments; it reads positions from stdin"};
+  std::string level = FlagValue(args, "--level", "computer");
+  if (level != "computer" && level != "expert")
+    throw UsageError{"--level must be computer or expert"};
+  ExpertOptions options;
+  options.Samples = static_cast<int>(FlagInt(args, "--samples", kExpertDefaultSamples));
+  options.Seed = static_cast<std::uint64_t>(FlagInt(args, "--seed", 1));
+  if (options.Samples < 1) throw UsageError{"--samples must be at least 1"};
+  for (const auto& a : args)
+    if (a.rfind("--", 0) == 0 && a != "--level" && a != "--samples" && a != "--seed")
+      throw UsageError{"unknown option " + a + "; positions are read from stdin"};
   std::string text((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
   ParsedPositions parsed = ParsePositions(text);
   if (parsed.Error) {
@@ -22,7 +32,9 @@ int RunDecide(const Args& args, std::ostream& out, std::ostream& err) {
   SeededRandom random(1);
   for (const auto& pos : parsed.Positions) {
     const TTableState& s = pos.State;
-    int p = s.Leader() == kSeatCo ? ComputerLead(s, random) : ComputerAnswer(s);
+    int p = level == "expert"       ? ExpertMove(s, options).Position
+            : s.Leader() == kSeatCo ? ComputerLead(s, random)
+                                    : ComputerAnswer(s);
     out << "position=" << p << " card=" << CardToUtf8(s.HandCard[kSeatCo][p]);
     if (EndgameApplies(s)) {
       EndgameOutcome best = SearchEndgameFor(s, EndgameEngine::Reference);
@@ -35,7 +47,10 @@ int RunDecide(const Args& args, std::ostream& out, std::ostream& err) {
   return 0;
 }
 
-Registrar decide("decide", "decide < positions.txt   (format in the README)", RunDecide);
+Registrar decide("decide",
+                 "decide [--level computer|expert] [--samples N] [--seed S] < positions.txt   "
+                 "(format in the README)",
+                 RunDecide);
 
 }  // namespace
 }  // namespace tarnel::lab
