@@ -53,7 +53,7 @@ TFormEndGame::TFormEndGame(const Verdict& verdict, int languageIndex, bool anima
     TextCentered(p, text, 50, 400, kHeights[i] - p.fontMetrics().ascent());
   }
   if (verdict_.Medal > 0) {
-    char place[16];
+    char place[24];
     std::snprintf(place, sizeof place, "GPlace%02d", verdict_.Medal);
     const QImage medal = OwnPng(locator, "GMedal");
     const QImage number = OwnPng(locator, place);
