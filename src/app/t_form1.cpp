@@ -613,12 +613,17 @@ void TForm1::MemberButtonClick(int slot) {
   }
   const std::optional<std::string> line = ReadMember(*services_.Files, ClubFileInUse(), slot);
   if (!line || IsEmptySlot(*line)) return;
+  RunPlayerDialogFor(slot, *line);
+}
+
+// The player dialog for a member's slot or a new player (6); its success starts a new game.
+void TForm1::RunPlayerDialogFor(int slot, const std::string& memberLine) {
   PlayCue("WOpenFo");
   SelectedPlayer = slot;
   PlayerDialogInput input;
   input.SelectedPlayer = slot;
   input.NetworkMode = settings.NetworkMode;
-  input.MemberLine = *line;
+  input.MemberLine = memberLine;
   input.LastTypedName = settings.LastTypedName;
   input.MrX = Utf8ToCp1251(Word(rows::kMrX));
   std::optional<std::string> typed;
@@ -629,17 +634,7 @@ void TForm1::MemberButtonClick(int slot) {
 
 void TForm1::Button6Click() {
   if (!MenuShowing) return;
-  PlayCue("WOpenFo");
-  SelectedPlayer = kNewPlayerSlot;
-  PlayerDialogInput input;
-  input.SelectedPlayer = kNewPlayerSlot;
-  input.NetworkMode = settings.NetworkMode;
-  input.LastTypedName = settings.LastTypedName;
-  input.MrX = Utf8ToCp1251(Word(rows::kMrX));
-  std::optional<std::string> typed;
-  std::optional<Admission> admission = services_.RunPlayerDialog(input, typed);
-  if (typed) settings.LastTypedName = *typed;
-  if (admission) StartNewGame(*admission);
+  RunPlayerDialogFor(kNewPlayerSlot, std::string());
 }
 
 void TForm1::Button11Click() { close(); }

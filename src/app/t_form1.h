@@ -173,6 +173,7 @@ class TForm1 : public QWidget, private PictureHost {
   bool FormCloseQuery();
   void RemoveSelectedMember();
   void StartNewGame(const Admission& admission);
+  void RunPlayerDialogFor(int slot, const std::string& memberLine);
   void SyncPictureChoice(bool intoSettings);
   void PlaceWindow();
   QRect ScreenArea() const;

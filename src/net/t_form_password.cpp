@@ -61,20 +61,13 @@ TFormPassword::TFormPassword(const PlayerDialogInput& input, int languageIndex,
   name_->setEnabled(setup.NameEditable);
   repeat_->setEnabled(setup.RepeatEditable);
 
-  auto* ok = new TQelCardsButton(QStringLiteral("OK"), this);
+  auto* ok = DialogButton(QStringLiteral("OK"), this);
   ok_ = ok;
   ok_->setGeometry(60, setup.ClientHeight - 60, 120, 34);
   ok_->setDefault(true);
-  auto* cancel = new TQelCardsButton(QWord(rows::kCancel, language_), this);
+  auto* cancel = DialogButton(QWord(rows::kCancel, language_), this);
   cancel_ = cancel;
   cancel_->setGeometry(220, setup.ClientHeight - 60, 120, 34);
-  for (TQelCardsButton* b : {ok, cancel}) {
-    b->SetColorSB(TColorSB::DRed);
-    b->SetFontColor(Qt::white);
-    b->SetColorMouse(QColor(255, 255, 0));
-    b->SetLightFont(true);
-    b->setFont(PixelFont("Comic Sans MS", 18, true));
-  }
   connect(ok_, &QPushButton::clicked, this, &TFormPassword::OkClick);
   connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
   // Enter in a field is OK and goes no further.

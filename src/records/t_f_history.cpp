@@ -74,12 +74,7 @@ TFHistory::TFHistory(FileSystem& fs, const std::filesystem::path& programFolder,
   // Room for a scroll bar once the list is long.
   const int width = number <= 16 ? 180 : 193;
   list_->setGeometry(10, 10, width, 400);
-  auto* ok = new TQelCardsButton(QWord(rows::kOk, language_), this);
-  ok->SetColorSB(TColorSB::DRed);
-  ok->SetFontColor(Qt::white);
-  ok->SetColorMouse(QColor(255, 255, 0));
-  ok->SetLightFont(true);
-  ok->setFont(PixelFont("Comic Sans MS", 18, true));
+  auto* ok = DialogButton(QWord(rows::kOk, language_), this);
   ok->setGeometry(10, 418, width, 32);
   ok_ = ok;
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);

@@ -87,12 +87,7 @@ TFormEndGame::TFormEndGame(const Verdict& verdict, int languageIndex, bool anima
       club->setGeometry(440, 10, 64, 64);
     }
   }
-  auto* ok = new TQelCardsButton(QWord(rows::kOk, languageIndex), this);
-  ok->SetColorSB(TColorSB::DRed);
-  ok->SetFontColor(Qt::white);
-  ok->SetColorMouse(QColor(255, 255, 0));
-  ok->SetLightFont(true);
-  ok->setFont(PixelFont("Comic Sans MS", 18, true));
+  auto* ok = DialogButton(QWord(rows::kOk, languageIndex), this);
   ok->setGeometry(165, 470, 200, 34);
   ok->setDefault(true);
   ok_ = ok;

@@ -80,12 +80,7 @@ TFormTopTen::TFormTopTen(const std::optional<ClubLines>& club, bool networkMode,
   left->setGeometry(40, 575, 200, 80);
   QLabel* right = AnimationLabel(this, locator, networkMode ? "GClubG" : "GClubF", animations);
   right->setGeometry(330, 575, 80, 80);
-  auto* ok = new TQelCardsButton(QWord(rows::kOk, languageIndex), this);
-  ok->SetColorSB(TColorSB::DRed);
-  ok->SetFontColor(Qt::white);
-  ok->SetColorMouse(QColor(255, 255, 0));
-  ok->SetLightFont(true);
-  ok->setFont(PixelFont("Comic Sans MS", 18, true));
+  auto* ok = DialogButton(QWord(rows::kOk, languageIndex), this);
   ok->setGeometry(125, 660, 200, 32);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

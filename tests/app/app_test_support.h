@@ -14,20 +14,12 @@
 #include <string>
 
 #include "build_folders.h"
+#include "offscreen_app.h"
 #include "records/club_file.h"
 
 namespace tarnel::testing {
 
-inline QApplication& App() {
-  static int argc = 1;
-  static char name[] = "tarnel-tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QApplication(argc, argv);
-  }();
-  return *app;
-}
+inline QApplication& App() { return OffscreenApp(); }
 
 class ProgramFolder {
  public:

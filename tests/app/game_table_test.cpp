@@ -196,7 +196,9 @@ TEST_F(Table, TwentyGamesCompleteACycleThatEntersTheTopTenAndRestartsTheScore) {
     const long long entry =
         std::atoll(std::string(TopTenScore((*club)[kMemberSlots + place])).c_str());
     EXPECT_LE(entry, previous);
-    if (place == kTopTenPlaces - 1 && !inTopTen) EXPECT_LT(cycleScore, entry);
+    if (place == kTopTenPlaces - 1 && !inTopTen) {
+      EXPECT_LT(cycleScore, entry);
+    }
     previous = entry;
   }
   const HistoryFileCheck history = CheckHistoryFile(files, folder.path(), 1, kDefaultShortDateFormat);

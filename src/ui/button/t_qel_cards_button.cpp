@@ -260,4 +260,17 @@ void TQelCardsButton::changeEvent(QEvent* event) {
   }
 }
 
+TQelCardsButton* DialogButton(const QString& text, QWidget* parent) {
+  auto* button = new TQelCardsButton(text, parent);
+  button->SetColorSB(TColorSB::DRed);
+  button->SetFontColor(Qt::white);
+  button->SetColorMouse(QColor(255, 255, 0));
+  button->SetLightFont(true);
+  QFont font(QStringLiteral("Comic Sans MS"));
+  font.setPixelSize(18);
+  font.setBold(true);
+  button->setFont(font);
+  return button;
+}
+
 }  // namespace tarnel

@@ -130,4 +130,8 @@ class TQelCardsButton : public QPushButton {
   int margin_ = -1;
 };
 
+// The confirming button of a gray dialog: red, a white bold caption that turns yellow under the
+// mouse.
+TQelCardsButton* DialogButton(const QString& text, QWidget* parent);
+
 }  // namespace tarnel

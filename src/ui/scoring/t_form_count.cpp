@@ -94,17 +94,10 @@ TFormCount::TFormCount(const TCount& count, const QString& playerName, int langu
     }
   }
 
-  auto* ok = new TQelCardsButton(word(rows::kOk), this);
+  auto* ok = DialogButton(word(rows::kOk), this);
   ok_ = ok;
   ok_->setGeometry(185, 280, 100, 34);
   ok_->setDefault(true);
-  for (TQelCardsButton* b : {ok}) {
-    b->SetColorSB(TColorSB::DRed);
-    b->SetFontColor(Qt::white);
-    b->SetColorMouse(QColor(255, 255, 0));
-    b->SetLightFont(true);
-    b->setFont(PixelFont("Comic Sans MS", 18, true));
-  }
   connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "offscreen_app.h"
+
 #include <QApplication>
 #include <QPushButton>
 #include <QSlider>
@@ -14,16 +16,7 @@
 namespace tarnel {
 namespace {
 
-QApplication& App() {
-  static int argc = 1;
-  static char name[] = "tarnel-tests";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = [] {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QApplication(argc, argv);
-  }();
-  return *app;
-}
+QApplication& App() { return testing::OffscreenApp(); }
 
 TEST(TFormSpeed, TheTrackBarSetsTheSpeedAtOnceAndTheIconTurnsFasterWithIt) {
   App();
