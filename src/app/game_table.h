@@ -69,6 +69,7 @@ class GameTable : public QObject, public TablePresenter {
   PictureBox* CounterBox() const { return counter_; }
   const TableLayout& Layout() const { return layout_; }
   const CardFlight& Flight() const { return *flight_; }
+  CardFlight& Flight() { return *flight_; }
   int HelpContext() const { return helpContext_; }
   // The score dialog waiting to open once the core's step has returned.
   bool ScoreDialogPending() const { return pendingCount_.has_value(); }

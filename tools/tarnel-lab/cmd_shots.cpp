@@ -15,6 +15,7 @@
 #include "app/t_form1.h"
 #include "command.h"
 #include "net/t_form_password.h"
+#include "ui/flights/card_flight.h"
 #include "ui/flights/t_form_speed.h"
 #include "platform/file_system.h"
 #include "platform/resource_library.h"
@@ -221,6 +222,21 @@ int RunShots(const Args& args, std::ostream& out, std::ostream& err) {
         form->SelectedPlayer = 6;
         form->StartNewGameForShots();
         const TTableState& state = form->Table().State();
+        if (language == kEnglish && hand == 6) {
+          // One flight caught half-way: the computer's card on its way to the table.
+          form->settings.FlyCards = true;
+          form->settings.FlySpeed = 6;
+          bool caught = false;
+          form->Table().Flight().AfterStep = [&](int step, const QImage& shown) {
+            if (step == 40 && !caught) {
+              caught = true;
+              save(QPixmap::fromImage(shown), "flight-" + tag + ".png");
+            }
+          };
+          for (int i = 0; i < 6 && !caught && Step(*form); ++i) {}
+          form->Table().Flight().AfterStep = nullptr;
+          form->settings.FlyCards = false;
+        }
         for (int i = 0; i < 9 && Step(*form); ++i) {
         }
         // Stop with a card of each seat on the table when the trick is open.
@@ -274,12 +290,18 @@ int RunShots(const Args& args, std::ostream& out, std::ostream& err) {
         save(verdict.grab(), std::string("verdict-") + code + "-place" + std::to_string(place) + ".png");
       }
     }
-    Settings speedSettings;
-    speedSettings.LanguageIndex = static_cast<std::uint8_t>(language);
-    TFormSpeed speed(speedSettings, ResourceLocator{folder});
-    speed.show();
-    Spin(60);
-    save(speed.grab(), std::string("speed-") + code + ".png");
+    // The speed dialog in its four designs; the design library decides which can be drawn.
+    for (int design : {1, 2, 3, 4}) {
+      if (design != 2 && language != kEnglish) continue;
+      Settings speedSettings;
+      speedSettings.LanguageIndex = static_cast<std::uint8_t>(language);
+      speedSettings.DialogDesign = design == 4 ? 2 : design;
+      speedSettings.PurpleDialogs = design == 4;
+      TFormSpeed speed(speedSettings, ResourceLocator{source});
+      speed.show();
+      Spin(60);
+      save(speed.grab(), std::string("speed-") + code + "-design" + std::to_string(design) + ".png");
+    }
   }
   fs::remove_all(folder, ec);
   return written > 0 ? 0 : 1;

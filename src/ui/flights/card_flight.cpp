@@ -109,8 +109,10 @@ void CardFlight::FlyCard(int x1, int y1, int x2, int y2, const QImage& face, boo
   overlay_->repaint();
   const std::vector<FlightPoint> steps = FlightSteps(x1, y1, x2, y2, speed);
   lastSteps_ = static_cast<int>(steps.size());
+  int drawn = 0;
   for (const FlightPoint& at : steps) {
     DrawStep(sprite, background, at.X, at.Y);
+    if (AfterStep) AfterStep(++drawn, overlay_->Work());
     const int ms = pacer_.PauseAfterStep(speed);
     if (ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(ms));
   }

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 #include "ui/flights/flight_path.h"
 
@@ -50,6 +51,9 @@ class CardFlight {
   FlightPacer& Pacer() { return pacer_; }
   // Steps drawn by the last flight (for tests and benchmarks).
   int LastSteps() const { return lastSteps_; }
+  // Called after each drawn step with its number (1-based) and what the window shows; tools use
+  // it to catch a flight mid-way.
+  std::function<void(int step, const QImage& shown)> AfterStep;
 
  private:
   void DrawStep(TSprite& sprite, const QImage& background, int x, int y);

@@ -6,6 +6,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
+
+#include "ui/button/t_qel_cards_button.h"
 #include <QStyle>
 #include <QUrl>
 
@@ -73,7 +75,7 @@ TFormAttention::TFormAttention(const QString& line1, const QString& line2, const
     y += kLineHeight;
   }
   y = std::max(y, kTop + 40) + 10;
-  auto* ok = new QPushButton("Ok", this);
+  auto* ok = DialogButton(QStringLiteral("Ok"), this);
   ok->setObjectName("ButtonOk");
   ok->setDefault(true);
   ok->setGeometry(5, y, width - 10, kButtonHeight);
