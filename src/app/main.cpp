@@ -20,7 +20,10 @@ int main(int argc, char** argv) {
   tarnel::MessageBoxes messages;
   tarnel::ProgramServices services;
   services.ProgramFolder = tarnel::ExecutableFolder();
-  // The null output when no sound device plays: the program runs the same, silently.
+  // The null output when no sound device plays: the program runs the same, silently. OpenAL,
+  // which GStreamer probes among its sinks, would otherwise complain on stderr about the missing
+  // device.
+  if (!qEnvironmentVariableIsSet("ALSOFT_LOGLEVEL")) qputenv("ALSOFT_LOGLEVEL", "0");
   const auto audio = tarnel::OpenAudioOutput();
   tarnel::ArchiveSoundCues cues(tarnel::ResourceLocator{services.ProgramFolder}.OpenLibrary(""),
                                 *audio);
