@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QPushButton>
 #include <QTimer>
@@ -9,6 +10,7 @@
 
 #include "app/t_form1.h"
 #include "core/cp1251.h"
+#include "core/expert_player.h"
 #include "core/rules.h"
 #include "platform/card_voice.h"
 #include "platform/file_system.h"
@@ -455,6 +457,36 @@ void GameTable::ShowCountDialog(const TCount& count) {
   TFormCount dialog(count, PlayerText(), form_.settings.LanguageIndex, form_.AccountState,
                     CountEmblem::Local, form_.settings.AnimationsOn, form_.Locator(), &form_);
   dialog.exec();
+}
+
+bool GameTable::HintClick() {
+  if (!form_.GameActive || state_.TurnState != kTurnSeat2 || state_.RoundPhase != kPhasePlaying)
+    return false;
+  ExpertOptions options;
+  options.Samples = 200;  // enough to mark a good card without making the player wait
+  const int p = HintFor(state_, options);
+  if (p < 1 || p > state_.CardCount[kSeatMe]) return false;
+  lastHint_ = p;
+  const std::vector<int> xs = HandPositions(lowerHand_->width(), state_.CardCount[kSeatMe],
+                                            form_.Pictures().Size().CardWidth);
+  {
+    QPainter mark(&lowerHand_->Surface());
+    mark.setRenderHint(QPainter::Antialiasing);
+    mark.setPen(QPen(QColor(255, 230, 0), 3));
+    mark.setBrush(QColor(255, 230, 0, 60));
+    const CardSize size = form_.Pictures().Size();
+    const int width = p < state_.CardCount[kSeatMe] ? std::min(size.CardWidth, xs[p] - xs[p - 1])
+                                                    : size.CardWidth;
+    mark.drawRoundedRect(QRectF(xs[p - 1] + 1.5, 1.5, width - 3, size.CardHeight - 3), 6, 6);
+  }
+  lowerHand_->Refresh();
+  if (form_.settings.SoundOn) SpeakCard(state_.HandCard[kSeatMe][p]);
+  // The mark goes after a moment, unless the hand has changed meanwhile.
+  const CardCode marked = state_.HandCard[kSeatMe][p];
+  QTimer::singleShot(1500, this, [this, p, marked] {
+    if (driver_.GameActive() && state_.HandCard[kSeatMe][p] == marked) RepaintHand(kSeatMe);
+  });
+  return true;
 }
 
 void GameTable::GenCountClick() {

@@ -44,6 +44,11 @@ class GameTable : public QObject, public TablePresenter {
   // The player left the game: the table clears itself.
   void Leave();
   void GenCountClick();
+  // The card the expert would play for the user now, marked in the hand for a moment and said
+  // when sound is on; the game does not change. False when it is not the user's turn.
+  bool HintClick();
+  // The position the last hint marked (0 for none).
+  int LastHint() const { return lastHint_; }
   void ChangeNameClick();
   // Mouse released over seat 2's hand at x (right button speaks the card).
   HandClickResult HandMouseUp(int x, bool rightButton);
@@ -120,6 +125,7 @@ class GameTable : public QObject, public TablePresenter {
   TableLayout layout_;
   bool openCards_ = false;
   int helpContext_ = 1;
+  int lastHint_ = 0;
   Button7Caption caption_ = Button7Caption::ToBeginOfRound;
   std::optional<TCount> pendingCount_;
   std::array<QString, 3> names_;

@@ -9,6 +9,7 @@
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
@@ -110,6 +111,7 @@ TForm1::TForm1(ProgramServices services, QWidget* parent)
   connect(this, &TForm1::GameLeft, table_.get(), &GameTable::Leave);
   connect(genCount_, &QAction::triggered, table_.get(), &GameTable::GenCountClick);
   connect(changeName_, &QAction::triggered, table_.get(), &GameTable::ChangeNameClick);
+  connect(hint_, &QAction::triggered, table_.get(), &GameTable::HintClick);
 
   timer1_.setInterval(kMenuTickMs);
   connect(&timer1_, &QTimer::timeout, this, &TForm1::Timer1Timer);
@@ -185,6 +187,7 @@ void TForm1::CreatePopup() {
   genCount_ = popup_->addAction(QString());
   quit_ = popup_->addAction(QString());
   changeName_ = popup_->addAction(QString());
+  hint_ = popup_->addAction(QString());
   popup_->addSeparator();
   mSpeed_ = popup_->addAction(QString());
   help_ = popup_->addAction(QString());
@@ -195,7 +198,7 @@ void TForm1::CreatePopup() {
   connect(quit_, &QAction::triggered, this, &TForm1::QuitClick);
   connect(help_, &QAction::triggered, this, &TForm1::HelpClick);
   connect(about_, &QAction::triggered, this, &TForm1::AboutClick);
-  for (QAction* a : {quit_, genCount_, changeName_, mRadio_, mChat_}) a->setEnabled(false);
+  for (QAction* a : {quit_, genCount_, changeName_, hint_, mRadio_, mChat_}) a->setEnabled(false);
   connect(mSpeed_, &QAction::triggered, this, [this] {
     PlayCue("WOpenFo");
     TFormSpeed dialog(settings, locator_, this);
@@ -308,6 +311,7 @@ void TForm1::Timer1Timer() {
 
 void TForm1::keyReleaseEvent(QKeyEvent* event) {
   if (TitleShowing) LeaveTitle();
+  else if (GameActive && event->key() == Qt::Key_H) table_->HintClick();
   QWidget::keyReleaseEvent(event);
 }
 
@@ -376,7 +380,7 @@ void TForm1::PlaceWindow() {
 void TForm1::BuildMainMenu() {
   PlaceWindow();
   timer1_.setInterval(kMenuTickMs);
-  for (QAction* a : {quit_, genCount_, changeName_}) a->setEnabled(false);
+  for (QAction* a : {quit_, genCount_, changeName_, hint_}) a->setEnabled(false);
   menu_ = LayOutMainMenu(scale_, settings.WindowMode, false);
   PlaceMainMenu();
   DrawMenuPictures();
@@ -596,6 +600,7 @@ void TForm1::ApplyLanguage() {
       {mSpeed_, "MSpeed"},     {help_, "Help"},   {about_, "About"},
       {mRadio_, "MRadio"},     {mChat_, "MChat"}};
   for (const auto& [action, name] : items) action->setText(caption(name));
+  hint_->setText(Text(rows::kHint) + QStringLiteral("\tH"));
   if (MenuShowing || !TitleShowing) {
     PlaceMainMenu();
     FillClubList();
@@ -666,7 +671,7 @@ void TForm1::StartNewGame(const Admission& admission) {
   admitted = admission;
   MenuShowing = false;
   ShowMenuElements(false);
-  for (QAction* a : {quit_, genCount_, changeName_}) a->setEnabled(true);
+  for (QAction* a : {quit_, genCount_, changeName_, hint_}) a->setEnabled(true);
   GameActive = true;
   emit NewGameRequested();
 }

@@ -229,6 +229,7 @@ class TForm1 : public QWidget, private PictureHost {
   QAction* about_ = nullptr;
   QAction* mRadio_ = nullptr;
   QAction* mChat_ = nullptr;
+  QAction* hint_ = nullptr;
   std::array<QCursor*, 4> cursors_{};
 };
 

@@ -270,6 +270,29 @@ TEST_F(Table, APlayedCardFliesFromItsPlaceInTheHandToItsPlaceOnTheTable) {
                                       layout.Middle.Top + seat2Top + 40));
 }
 
+TEST_F(Table, TheHintMarksALegalCardAndSaysItWithoutChangingTheGame) {
+  TForm1& window = Start(6);
+  QTest::mouseClick(window.NewPlayerButton(), Qt::LeftButton);
+  GameTable& table = window.Table();
+  EXPECT_FALSE(table.HintClick());  // the round has not begun
+  QTest::mouseClick(table.Button7(), Qt::LeftButton);
+  if (table.State().TurnState == kTurnSeat1) window.Timer1Timer();
+  ASSERT_EQ(table.State().TurnState, kTurnSeat2);
+  const TTableState before = table.State();
+  const QImage handBefore = table.HandBox(kSeatMe)->Surface().copy();
+  spoken.clear();
+  QTest::keyClick(&window, Qt::Key_H);
+  const int p = table.LastHint();
+  ASSERT_GE(p, 1);
+  EXPECT_TRUE(table.Driver().CanPlayAt(p));
+  ASSERT_EQ(spoken.size(), 1u);
+  EXPECT_EQ(spoken[0], before.HandCard[kSeatMe][p]);
+  EXPECT_NE(table.HandBox(kSeatMe)->Surface(), handBefore);  // the card is marked
+  EXPECT_EQ(table.State().HandCard, before.HandCard);
+  EXPECT_EQ(table.State().TurnState, before.TurnState);
+  EXPECT_EQ(table.State().TableCard, before.TableCard);
+}
+
 TEST_F(Table, GeneralScoreAndLeavingTheGameUseThePopupItems) {
   TForm1& window = Start(6);
   QTest::mouseClick(window.NewPlayerButton(), Qt::LeftButton);

@@ -130,7 +130,7 @@ TEST_F(Program, AKeyOrAClickLeavesTheTitleForTheMenuInTheChosenMode) {
   }());
   TForm1& window = Start();
   EXPECT_TRUE(window.TitleShowing);
-  EXPECT_FALSE(window.Popup()->actions()[8]->isEnabled());  // radio waits for the menu
+  EXPECT_FALSE(window.Popup()->actions()[9]->isEnabled());  // radio waits for the menu
   QTest::keyClick(&window, Qt::Key_Space);
   EXPECT_FALSE(window.TitleShowing);
   EXPECT_TRUE(window.MenuShowing);

@@ -363,6 +363,7 @@ namespace tarnel::rows {
   X(OrderScore, 1054)            /* "Score" */                                                     \
   X(OrderRating, 1055)           /* "Rating" */                                                    \
   X(OrderGames, 1056)            /* "Games" */                                                     \
+  X(Hint, 1057)                  /* "Hint" */                                                      \
   /* end */
 
 #define TARNEL_WORD_ROW_CONSTANT(name, row) inline constexpr int k##name = row;
