@@ -14,6 +14,7 @@
 #include "app/t_form1.h"
 #include "bench.h"
 #include "command.h"
+#include "lab_window.h"
 #include "platform/file_system.h"
 #include "platform/resource_library.h"
 #include "platform/sound_cues.h"
@@ -58,14 +59,7 @@ int RunBenchPaint(const Args& args, std::ostream& out, std::ostream& err) {
     files.ReplaceFile(folder / SettingsFileName, SettingsFileBytes(settings));
     files.ReplaceFile(folder / kClubFileName, NewClubFile("001"));
     files.ReplaceFile(folder / kNetClubFileName, NewClubFile("001"));
-    ProgramServices services;
-    services.ProgramFolder = folder;
-    services.Messages = &messages;
-    services.Cues = &cues;
-    services.Files = &files;
-    services.Screen = QRect(0, 0, 1920, 1080);
-    auto form = std::make_unique<TForm1>(services);
-    form->show();
+    auto form = OpenLabWindow(folder, files, messages, cues);
     for (int i = 0; i < 20; ++i) QApplication::processEvents();
     form->LeaveTitle();
     form->admitted = Admission{"Vera                ", EncodePassword("1"), "  0", "     0", ""};

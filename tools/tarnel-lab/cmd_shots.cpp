@@ -14,6 +14,7 @@
 #include "app/game_table.h"
 #include "app/t_form1.h"
 #include "command.h"
+#include "lab_window.h"
 #include "net/t_form_password.h"
 #include "ui/flights/card_flight.h"
 #include "ui/flights/t_form_speed.h"
@@ -195,14 +196,7 @@ int RunShots(const Args& args, std::ostream& out, std::ostream& err) {
       files.ReplaceFile(folder / SettingsFileName, SettingsFileBytes(settings));
       files.ReplaceFile(folder / kClubFileName, SampleClub());
       files.ReplaceFile(folder / kNetClubFileName, NewClubFile("001"));
-      ProgramServices services;
-      services.ProgramFolder = folder;
-      services.Messages = &messages;
-      services.Cues = &cues;
-      services.Files = &files;
-      services.Screen = QRect(0, 0, 1920, 1080);
-      auto form = std::make_unique<TForm1>(services);
-      form->show();
+      auto form = OpenLabWindow(folder, files, messages, cues);
       Spin(120);
       if (mode == 1) save(form->grab(), std::string("title-") + code + ".png");
       form->LeaveTitle();

@@ -16,6 +16,16 @@ bool SmallWindow(const TableLook& look) { return look.WindowMode == kSmallWindow
 void CopyUnder(PictureBox& box, const QImage& background) { box.CopyBackground(background); }
 
 
+// The black frame of a small card whose picture (w x h) lies at (x + 1, y + 1): four lines that
+// leave the corners open, so the card looks rounded.
+void SmallFrame(QPainter& p, int x, int y, int w, int h) {
+  p.setPen(Qt::black);
+  p.drawLine(x + 2, y, x + w - 1, y);
+  p.drawLine(x + 2, y + h + 1, x + w - 1, y + h + 1);
+  p.drawLine(x, y + 2, x, y + h - 1);
+  p.drawLine(x + w + 1, y + 2, x + w + 1, y + h - 1);
+}
+
 }  // namespace
 
 TablePainter::TablePainter(const ResourceLocator& locator, const PictureLoader& pictures)
@@ -93,11 +103,7 @@ void TablePainter::DrawCard(QImage& surface, int x, int y, CardCode code) {
   const bool frame = code.Rank == 'N' && code.Suit == 'o';
   QPainter p(&surface);
   if (small) {
-    p.setPen(Qt::black);
-    p.drawLine(x + 2, y, x + 68, y);
-    p.drawLine(x + 2, y + 95, x + 68, y + 95);
-    p.drawLine(x, y + 2, x, y + 93);
-    p.drawLine(x + 70, y + 2, x + 70, y + 93);
+    SmallFrame(p, x, y, kSmallFaceWidth, kSmallFaceHeight);
     if (frame) {
       for (QPoint corner : {QPoint(x + 1, y + 1), QPoint(x + 69, y + 1), QPoint(x + 1, y + 94),
                             QPoint(x + 69, y + 94)})
@@ -115,11 +121,7 @@ void TablePainter::DrawCard(QImage& surface, int x, int y, CardCode code) {
 void TablePainter::DrawBack(QImage& surface, int x, int y) {
   QPainter p(&surface);
   if (pictures_.Size().CardSizeClass == kSmallPictures) {
-    p.setPen(Qt::black);
-    p.drawLine(x + 2, y, x + 68, y);
-    p.drawLine(x + 2, y + 95, x + 68, y + 95);
-    p.drawLine(x, y + 2, x, y + 93);
-    p.drawLine(x + 70, y + 2, x + 70, y + 93);
+    SmallFrame(p, x, y, kSmallFaceWidth, kSmallFaceHeight);
     p.drawImage(x + 1, y + 1, LargeBack(false));
     return;
   }
@@ -129,11 +131,7 @@ void TablePainter::DrawBack(QImage& surface, int x, int y) {
 void TablePainter::DrawBackSideways(QImage& surface, int x, int y) {
   QPainter p(&surface);
   if (pictures_.Size().CardSizeClass == kSmallPictures) {
-    p.setPen(Qt::black);
-    p.drawLine(x + 2, y, x + 93, y);
-    p.drawLine(x + 2, y + 70, x + 93, y + 70);
-    p.drawLine(x, y + 2, x, y + 68);
-    p.drawLine(x + 95, y + 2, x + 95, y + 68);
+    SmallFrame(p, x, y, kSmallFaceHeight, kSmallFaceWidth);
     p.drawImage(x + 1, y + 1, LargeBack(true));
     return;
   }
