@@ -345,13 +345,22 @@ struct SegmentSolver::Impl {
   char trump = '\0';
   Rules rules;
   std::int64_t nodes = 0;
+  std::array<int, 36> guess{};  // each card's last value, the first probe of the next deal
 
-  Solver Start(char trumpSuit) {
+  // True while every entry of the table was found with a zero tail under `trump`.
+  bool zeroTailTable = false;
+
+  // With a zero tail a position's value depends only on the two card sets and the trump, so
+  // entries stay exact from call to call: the deals of one decision share their endgames.
+  Solver Start(char trumpSuit, SegmentTail tail) {
+    bool zeroTail = tail.IfSWinsLast == 0 && tail.IfOWinsLast == 0;
+    bool keep = zeroTail && zeroTailTable && trumpSuit == trump;
     if (trumpSuit != trump) {
       rules = MakeRules(trumpSuit);
       trump = trumpSuit;
     }
-    table.Forget();
+    if (!keep) table.Forget();
+    zeroTailTable = zeroTail;
     return Solver(rules, table);
   }
 };
@@ -365,7 +374,7 @@ std::int64_t SegmentSolver::Nodes() const {
 
 int SegmentSolver::LeadValue(CardMask leader, CardMask follower, char trumpSuit, SegmentTail tail) {
   if (leader == 0) return tail.IfSWinsLast;
-  Solver solver = impl_->Start(trumpSuit);
+  Solver solver = impl_->Start(trumpSuit, tail);
   solver.SetTail(leader, tail);
   int v = solver.Search(leader, follower, -kInf, kInf);
   impl_->nodes += solver.Nodes;
@@ -375,15 +384,29 @@ int SegmentSolver::LeadValue(CardMask leader, CardMask follower, char trumpSuit,
 void SegmentSolver::MoveValues(CardMask s, CardMask o, char trumpSuit, int led, SegmentTail tail,
                                std::array<int, 36>& values) {
   values.fill(kNoMoveValue);
-  Solver solver = impl_->Start(trumpSuit);
+  Solver solver = impl_->Start(trumpSuit, tail);
   solver.SetTail(s, tail);
   std::uint64_t legal = led < 0 ? s : solver.Legal(s, led);
   for (std::uint64_t h = legal; h; h &= h - 1) {
     int c = std::countr_zero(h);
     std::uint64_t rest = s & ~(std::uint64_t{1} << c);
-    ++solver.Nodes;
-    values[c] = led < 0 ? solver.LeadValue(rest, o, c, -kInf, kInf)
-                        : solver.AfterAnswer(o, rest, led, c, -kInf, kInf);
+    auto bound = [&](int alpha, int beta) {
+      ++solver.Nodes;
+      return led < 0 ? solver.LeadValue(rest, o, c, alpha, beta)
+                     : solver.AfterAnswer(o, rest, led, c, alpha, beta);
+    };
+    // Zero-window probes close in on the exact value (MTD(f)); they cut far more than one
+    // full-window search, and the table keeps every bound they find. The card's value in the
+    // previous deal is a close first guess.
+    int lower = -kInf, upper = kInf;
+    int g = std::clamp(impl_->guess[c], -kInf + 1, kInf - 1);
+    while (lower < upper) {
+      int beta = g == lower ? g + 1 : g;
+      g = bound(beta - 1, beta);
+      (g < beta ? upper : lower) = g;
+    }
+    values[c] = g;
+    impl_->guess[c] = g;
   }
   impl_->nodes += solver.Nodes;
 }
