@@ -257,6 +257,77 @@ TEST(SegmentSolver, TailFollowsTheWinnerOfTheLastTrick) {
   }
 }
 
+// One solver answers all the deals of a decision in turn, keeping its table and its guesses from
+// deal to deal; every card's value must still be the one a fresh full-window search finds. A
+// segment with a non-zero tail in between must not leave entries the next deal would trust.
+TEST(SegmentSolver, DealsOfOneDecisionShareTheTableExactly) {
+  SeededRandom random(41);
+  auto card = [](int c) { return *CardNumber(c + 1); };
+  auto hand = [&](CardMask m) {
+    SolverHand h;
+    int p = 1;
+    for (; m; m &= m - 1)
+      h.Card[p++] = card(std::countr_zero(m));
+    return h;
+  };
+  constexpr int kThreshold = 10;
+  for (int decision = 0; decision < 12; ++decision) {
+    const int n = 3 + decision % 8;  // 3..10 cards a side
+    const bool answering = decision % 3 == 2;
+    char trump = kSuits[random.Uniform(0, 3)];
+    std::vector<int> deck(36);
+    for (int i = 0; i < 36; ++i)
+      deck[i] = i;
+    for (int i = 35; i > 0; --i)
+      std::swap(deck[i], deck[random.Uniform(0, i)]);
+    CardMask s = 0;
+    for (int i = 0; i < n; ++i)
+      s |= Bit(deck[i]);
+    int led = answering ? deck[n] : -1;
+    std::vector<int> pool(deck.begin() + n + (answering ? 1 : 0), deck.end());
+    SegmentSolver solver;
+    for (int deal = 0; deal < 8; ++deal) {
+      for (int i = static_cast<int>(pool.size()) - 1; i > 0; --i)
+        std::swap(pool[i], pool[random.Uniform(0, i)]);
+      CardMask o = 0;
+      for (int i = 0; i < (answering ? n - 1 : n); ++i)
+        o |= Bit(pool[i]);
+      if (deal == 4) {
+        CardMask a = Bit(pool[20]) | Bit(pool[21]), b = Bit(pool[22]) | Bit(pool[23]);
+        solver.LeadValue(a, b, trump, SegmentTail{7, -5});
+      }
+      std::array<int, 36> values;
+      solver.MoveValues(s, o, trump, led, SegmentTail{}, values);
+      int legalCount = 0;
+      for (int c = 0; c < 36; ++c) {
+        if (values[c] == kNoMoveValue) continue;
+        ++legalCount;
+        int expect;
+        if (!answering) {
+          int taken = kThreshold - n;
+          EndgameCounters counters{0, taken, 0, taken};
+          expect =
+              -SolveEndgame(hand(o), hand(s & ~Bit(c)), counters, trump, card(c), kThreshold).Value;
+        } else {
+          int worth = CardPoints(card(led), trump) + CardPoints(card(c), trump) + 1;
+          bool sWins = card(led).Suit == card(c).Suit
+                           ? RankValue(card(c), trump) > RankValue(card(led), trump)
+                           : card(c).Suit == trump;
+          CardMask sRest = s & ~Bit(c);
+          int taken = kThreshold - (n - 1);
+          EndgameCounters counters{0, taken, 0, taken};
+          int rest = SolveEndgame(hand(sWins ? sRest : o), hand(sWins ? o : sRest), counters, trump,
+                                  EmptyCard, kThreshold)
+                         .Value;
+          expect = sWins ? worth + rest : -worth - rest;
+        }
+        ASSERT_EQ(values[c], expect) << "decision " << decision << " deal " << deal;
+      }
+      ASSERT_GT(legalCount, 0);
+    }
+  }
+}
+
 bool SameTable(const TTableState& a, const TTableState& b) {
   return a.DeckCard == b.DeckCard && a.HandCard == b.HandCard && a.HandRank == b.HandRank &&
          a.CardCount == b.CardCount && a.TableCard == b.TableCard && a.SeenCard == b.SeenCard &&
