@@ -292,9 +292,9 @@ TEST(SegmentSolver, DealsOfOneDecisionShareTheTableExactly) {
       CardMask o = 0;
       for (int i = 0; i < (answering ? n - 1 : n); ++i)
         o |= Bit(pool[i]);
-      if (deal == 4) {
-        CardMask a = Bit(pool[20]) | Bit(pool[21]), b = Bit(pool[22]) | Bit(pool[23]);
-        solver.LeadValue(a, b, trump, SegmentTail{7, -5});
+      if (deal % 4 == 3) {  // the same cards as a segment worth something afterwards
+        CardMask leader = answering ? s & (s - 1) : s;
+        solver.LeadValue(leader, o, trump, SegmentTail{7, -5});
       }
       std::array<int, 36> values;
       solver.MoveValues(s, o, trump, led, SegmentTail{}, values);
