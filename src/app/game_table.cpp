@@ -3,8 +3,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QToolTip>
 
@@ -116,10 +116,13 @@ GameTable::GameTable(TForm1& form, RandomSource& random)
 
 GameTable::~GameTable() = default;
 
-QString GameTable::Text(int row) const { return QWord(row, form_.settings.LanguageIndex); }
+QString GameTable::Text(int row) const {
+  return QWord(row, form_.settings.LanguageIndex);
+}
 
 QString GameTable::PlayerText() const {
-  return form_.admitted ? QString::fromStdString(Cp1251ToUtf8(form_.admitted->PlayerName)) : QString();
+  return form_.admitted ? QString::fromStdString(Cp1251ToUtf8(form_.admitted->PlayerName))
+                        : QString();
 }
 
 void GameTable::SetOpenCards(bool open) {
@@ -132,7 +135,8 @@ void GameTable::SetOpenCards(bool open) {
 void GameTable::LayOut() {
   const WindowScale& scale = form_.Scale();
   form_.MutablePictures().ChooseCurrentBack();
-  painter_->SetLook({scale, form_.settings.WindowMode, FontsOf(form_.settings)}, form_.Background());
+  painter_->SetLook({scale, form_.settings.WindowMode, FontsOf(form_.settings)},
+                    form_.Background());
   layout_ = LayOutTable(scale, form_.Pictures().Size().CardHeight);
   upperHand_->Place(layout_.UpperHand);
   lowerHand_->Place(layout_.LowerHand);
@@ -146,7 +150,8 @@ void GameTable::LayOut() {
   const FontChoice fonts = FontsOf(form_.settings);
   const int px = ButtonFontHeight(form_.settings.WindowMode, scale, fonts);
   const QString family = QString::fromStdString(fonts.LargeFont);
-  for (auto [button, rect] : {std::pair{button7_, layout_.Button7}, std::pair{button8_, layout_.Button8}}) {
+  for (auto [button, rect] :
+       {std::pair{button7_, layout_.Button7}, std::pair{button8_, layout_.Button8}}) {
     button->setGeometry(rect.Left, rect.Top, rect.Width, rect.Height);
     // The table's buttons: red with white captions, or the purple table's card style.
     auto* b = static_cast<TQelCardsButton*>(button);
@@ -166,7 +171,8 @@ void GameTable::LayOut() {
                                         " font-weight: 700;")
                              .arg(family)
                              .arg(scale.Scale(22)));
-  for (PictureBox* b : {upperHand_, lowerHand_, middle_}) b->CopyBackground(form_.Background());
+  for (PictureBox* b : {upperHand_, lowerHand_, middle_})
+    b->CopyBackground(form_.Background());
 }
 
 void GameTable::ShowTable(bool shown) {
@@ -202,11 +208,11 @@ void GameTable::StartNewGame() {
   GameConfig config;
   config.HandSize = form_.settings.HandSizeOption;
   config.Count.AccountState = form_.AccountState;
-  driver_.StartGame(computer_, config, Standing());
-  counter_->setToolTip(QStringLiteral("%1: %2 / %3")
-                           .arg(Text(rows::kGame))
-                           .arg(state_.GameNo)
-                           .arg(kGamesPerCycle));
+  // The expert option takes effect with the next game against the computer.
+  SeatLink& seat = form_.ExpertOpponentOn ? static_cast<SeatLink&>(expert_) : computer_;
+  driver_.StartGame(seat, config, Standing());
+  counter_->setToolTip(
+      QStringLiteral("%1: %2 / %3").arg(Text(rows::kGame)).arg(state_.GameNo).arg(kGamesPerCycle));
 }
 
 void GameTable::RepaintAll() {
@@ -302,7 +308,8 @@ void GameTable::StockMouseUp(int x, int y, bool rightButton) {
 // --- the presenter --------------------------------------------------------------------------
 
 void GameTable::PlayCue(std::string_view name, bool wait) {
-  if (form_.settings.SoundOn && form_.Services().Cues) form_.Services().Cues->PlaySoundCue(name, wait);
+  if (form_.settings.SoundOn && form_.Services().Cues)
+    form_.Services().Cues->PlaySoundCue(name, wait);
 }
 
 void GameTable::RepaintHand(int seat) {
@@ -314,7 +321,9 @@ void GameTable::RepaintHand(int seat) {
   }
 }
 
-bool GameTable::Flying() const { return form_.settings.FlyCards && form_.isVisible(); }
+bool GameTable::Flying() const {
+  return form_.settings.FlyCards && form_.isVisible();
+}
 
 int GameTable::HandCentreX(int seat) const {
   const Rect& box = seat == kSeatCo ? layout_.UpperHand : layout_.LowerHand;
@@ -423,8 +432,12 @@ void GameTable::SetButton7(Button7Caption caption, bool enabled) {
   FitButtonCaption(button7_, layout_.Button7.Width);
 }
 
-void GameTable::EnableButton7(bool enabled) { button7_->setEnabled(enabled); }
-void GameTable::EnableButton8(bool enabled) { button8_->setEnabled(enabled); }
+void GameTable::EnableButton7(bool enabled) {
+  button7_->setEnabled(enabled);
+}
+void GameTable::EnableButton8(bool enabled) {
+  button8_->setEnabled(enabled);
+}
 
 void GameTable::ShowRoundNumber(int roundNo) {
   painter_->PaintGameCounter(*counter_, Text(rows::kRound), roundNo);
@@ -439,18 +452,26 @@ void GameTable::ShowAwaitingDeal() {
 
 void GameTable::SetRoundTimer(bool running) {
   form_.Timer1().setInterval(kRoundTickMs);
-  if (running) form_.Timer1().start();
-  else form_.Timer1().stop();
+  if (running)
+    form_.Timer1().start();
+  else
+    form_.Timer1().stop();
 }
 
-void GameTable::ShowScoreDialog(const TCount& count) { pendingCount_ = count; }
+void GameTable::ShowScoreDialog(const TCount& count) {
+  pendingCount_ = count;
+}
 
-void GameTable::SetHelpContext(int context) { helpContext_ = context; }
+void GameTable::SetHelpContext(int context) {
+  helpContext_ = context;
+}
 
 void GameTable::SpeakCard(CardCode card) {
   const ProgramServices& services = form_.Services();
-  if (services.SpeakCard) services.SpeakCard(card, form_.settings.LanguageIndex);
-  else if (services.Voice) services.Voice->SpeakCard(card, form_.settings.LanguageIndex);
+  if (services.SpeakCard)
+    services.SpeakCard(card, form_.settings.LanguageIndex);
+  else if (services.Voice)
+    services.Voice->SpeakCard(card, form_.settings.LanguageIndex);
 }
 
 void GameTable::ShowCountDialog(const TCount& count) {
@@ -541,8 +562,8 @@ void GameTable::RecordGame() {
   notice_->show();
   notice_->repaint();
 
-  const double rating = RatingAfterGame(state_.PrevGames, state_.GameNo, state_.GameScore,
-                                        state_.Rating);
+  const double rating =
+      RatingAfterGame(state_.PrevGames, state_.GameNo, state_.GameScore, state_.Rating);
   const std::string name = form_.admitted ? form_.admitted->PlayerName : std::string();
   const HisStr record{name, state_.GameNo, state_.GameScore, rating, HistoryKind::Local};
   const HistoryWriteResult history =
@@ -578,8 +599,10 @@ void GameTable::RecordGame() {
     PlayCue(verdict.Sound, false);
     TFormEndGame dialog(verdict, form_.settings.LanguageIndex, form_.settings.AnimationsOn,
                         form_.Locator(), &form_);
-    if (services.ShowDialog) services.ShowDialog(dialog);
-    else dialog.exec();
+    if (services.ShowDialog)
+      services.ShowDialog(dialog);
+    else
+      dialog.exec();
   }
   form_.ReturnToMenu();
 }
