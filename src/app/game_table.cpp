@@ -3,8 +3,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
-#include <QPushButton>
 #include <QRegularExpression>
+#include <QPushButton>
 #include <QTimer>
 #include <QToolTip>
 
@@ -116,13 +116,10 @@ GameTable::GameTable(TForm1& form, RandomSource& random)
 
 GameTable::~GameTable() = default;
 
-QString GameTable::Text(int row) const {
-  return QWord(row, form_.settings.LanguageIndex);
-}
+QString GameTable::Text(int row) const { return QWord(row, form_.settings.LanguageIndex); }
 
 QString GameTable::PlayerText() const {
-  return form_.admitted ? QString::fromStdString(Cp1251ToUtf8(form_.admitted->PlayerName))
-                        : QString();
+  return form_.admitted ? QString::fromStdString(Cp1251ToUtf8(form_.admitted->PlayerName)) : QString();
 }
 
 void GameTable::SetOpenCards(bool open) {
@@ -135,8 +132,7 @@ void GameTable::SetOpenCards(bool open) {
 void GameTable::LayOut() {
   const WindowScale& scale = form_.Scale();
   form_.MutablePictures().ChooseCurrentBack();
-  painter_->SetLook({scale, form_.settings.WindowMode, FontsOf(form_.settings)},
-                    form_.Background());
+  painter_->SetLook({scale, form_.settings.WindowMode, FontsOf(form_.settings)}, form_.Background());
   layout_ = LayOutTable(scale, form_.Pictures().Size().CardHeight);
   upperHand_->Place(layout_.UpperHand);
   lowerHand_->Place(layout_.LowerHand);
@@ -150,8 +146,7 @@ void GameTable::LayOut() {
   const FontChoice fonts = FontsOf(form_.settings);
   const int px = ButtonFontHeight(form_.settings.WindowMode, scale, fonts);
   const QString family = QString::fromStdString(fonts.LargeFont);
-  for (auto [button, rect] :
-       {std::pair{button7_, layout_.Button7}, std::pair{button8_, layout_.Button8}}) {
+  for (auto [button, rect] : {std::pair{button7_, layout_.Button7}, std::pair{button8_, layout_.Button8}}) {
     button->setGeometry(rect.Left, rect.Top, rect.Width, rect.Height);
     // The table's buttons: red with white captions, or the purple table's card style.
     auto* b = static_cast<TQelCardsButton*>(button);
@@ -171,8 +166,7 @@ void GameTable::LayOut() {
                                         " font-weight: 700;")
                              .arg(family)
                              .arg(scale.Scale(22)));
-  for (PictureBox* b : {upperHand_, lowerHand_, middle_})
-    b->CopyBackground(form_.Background());
+  for (PictureBox* b : {upperHand_, lowerHand_, middle_}) b->CopyBackground(form_.Background());
 }
 
 void GameTable::ShowTable(bool shown) {
@@ -211,8 +205,10 @@ void GameTable::StartNewGame() {
   // The expert option takes effect with the next game against the computer.
   SeatLink& seat = form_.ExpertOpponentOn ? static_cast<SeatLink&>(expert_) : computer_;
   driver_.StartGame(seat, config, Standing());
-  counter_->setToolTip(
-      QStringLiteral("%1: %2 / %3").arg(Text(rows::kGame)).arg(state_.GameNo).arg(kGamesPerCycle));
+  counter_->setToolTip(QStringLiteral("%1: %2 / %3")
+                           .arg(Text(rows::kGame))
+                           .arg(state_.GameNo)
+                           .arg(kGamesPerCycle));
 }
 
 void GameTable::RepaintAll() {
@@ -308,8 +304,7 @@ void GameTable::StockMouseUp(int x, int y, bool rightButton) {
 // --- the presenter --------------------------------------------------------------------------
 
 void GameTable::PlayCue(std::string_view name, bool wait) {
-  if (form_.settings.SoundOn && form_.Services().Cues)
-    form_.Services().Cues->PlaySoundCue(name, wait);
+  if (form_.settings.SoundOn && form_.Services().Cues) form_.Services().Cues->PlaySoundCue(name, wait);
 }
 
 void GameTable::RepaintHand(int seat) {
@@ -321,9 +316,7 @@ void GameTable::RepaintHand(int seat) {
   }
 }
 
-bool GameTable::Flying() const {
-  return form_.settings.FlyCards && form_.isVisible();
-}
+bool GameTable::Flying() const { return form_.settings.FlyCards && form_.isVisible(); }
 
 int GameTable::HandCentreX(int seat) const {
   const Rect& box = seat == kSeatCo ? layout_.UpperHand : layout_.LowerHand;
@@ -432,12 +425,8 @@ void GameTable::SetButton7(Button7Caption caption, bool enabled) {
   FitButtonCaption(button7_, layout_.Button7.Width);
 }
 
-void GameTable::EnableButton7(bool enabled) {
-  button7_->setEnabled(enabled);
-}
-void GameTable::EnableButton8(bool enabled) {
-  button8_->setEnabled(enabled);
-}
+void GameTable::EnableButton7(bool enabled) { button7_->setEnabled(enabled); }
+void GameTable::EnableButton8(bool enabled) { button8_->setEnabled(enabled); }
 
 void GameTable::ShowRoundNumber(int roundNo) {
   painter_->PaintGameCounter(*counter_, Text(rows::kRound), roundNo);
@@ -452,26 +441,18 @@ void GameTable::ShowAwaitingDeal() {
 
 void GameTable::SetRoundTimer(bool running) {
   form_.Timer1().setInterval(kRoundTickMs);
-  if (running)
-    form_.Timer1().start();
-  else
-    form_.Timer1().stop();
+  if (running) form_.Timer1().start();
+  else form_.Timer1().stop();
 }
 
-void GameTable::ShowScoreDialog(const TCount& count) {
-  pendingCount_ = count;
-}
+void GameTable::ShowScoreDialog(const TCount& count) { pendingCount_ = count; }
 
-void GameTable::SetHelpContext(int context) {
-  helpContext_ = context;
-}
+void GameTable::SetHelpContext(int context) { helpContext_ = context; }
 
 void GameTable::SpeakCard(CardCode card) {
   const ProgramServices& services = form_.Services();
-  if (services.SpeakCard)
-    services.SpeakCard(card, form_.settings.LanguageIndex);
-  else if (services.Voice)
-    services.Voice->SpeakCard(card, form_.settings.LanguageIndex);
+  if (services.SpeakCard) services.SpeakCard(card, form_.settings.LanguageIndex);
+  else if (services.Voice) services.Voice->SpeakCard(card, form_.settings.LanguageIndex);
 }
 
 void GameTable::ShowCountDialog(const TCount& count) {
@@ -562,8 +543,8 @@ void GameTable::RecordGame() {
   notice_->show();
   notice_->repaint();
 
-  const double rating =
-      RatingAfterGame(state_.PrevGames, state_.GameNo, state_.GameScore, state_.Rating);
+  const double rating = RatingAfterGame(state_.PrevGames, state_.GameNo, state_.GameScore,
+                                        state_.Rating);
   const std::string name = form_.admitted ? form_.admitted->PlayerName : std::string();
   const HisStr record{name, state_.GameNo, state_.GameScore, rating, HistoryKind::Local};
   const HistoryWriteResult history =
@@ -599,10 +580,8 @@ void GameTable::RecordGame() {
     PlayCue(verdict.Sound, false);
     TFormEndGame dialog(verdict, form_.settings.LanguageIndex, form_.settings.AnimationsOn,
                         form_.Locator(), &form_);
-    if (services.ShowDialog)
-      services.ShowDialog(dialog);
-    else
-      dialog.exec();
+    if (services.ShowDialog) services.ShowDialog(dialog);
+    else dialog.exec();
   }
   form_.ReturnToMenu();
 }

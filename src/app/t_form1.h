@@ -52,8 +52,7 @@ struct ProgramServices {
   // Opens a page in the desktop's browser.
   std::function<bool(const QUrl&)> OpenUrl;
   // Runs the player dialog modally; empty: the real TFormPassword.
-  std::function<std::optional<Admission>(const PlayerDialogInput&,
-                                         std::optional<std::string>& typedName)>
+  std::function<std::optional<Admission>(const PlayerDialogInput&, std::optional<std::string>& typedName)>
       RunPlayerDialog;
   // Says a card's name in a language; empty: the program keeps quiet.
   std::function<void(CardCode card, int languageIndex)> SpeakCard;
