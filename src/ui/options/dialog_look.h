@@ -11,6 +11,7 @@
 
 #include "platform/resource_library.h"
 #include "ui/layout/window_layout.h"
+#include "ui/words/word_rows.h"
 
 class QPainter;
 class QWidget;
@@ -33,7 +34,7 @@ struct DialogPictures {
   std::string PictureName;  // "GFormOpt": the purple background and, with the suffix, its texts
   std::string StripName;    // "Options": the concise header strip, with the suffix
   std::string IconStrip;    // "GIcon48Opt": ten 48 x 48 frames
-  int HeaderRow = 0;        // the aristocratic header word
+  int HeaderRow = rows::kOptions;       // the aristocratic header word
 };
 
 // Where a dialog puts the pieces of its header inside Image0.
