@@ -202,6 +202,7 @@ QWidget* TFormOptions::GeneralTab() {
   cardButtons_.push_back(button4_);
   // The passport dialog belongs to the online services, which this build does not have yet.
   button4_->setEnabled(false);
+  button4_->SetGrayDis(true);
   check("CheckBoxNet", page, 192, 88, 178, settings_.NetworkMode,
         [this] { host_.NetworkModeSwitched(); });
   auto* sizes = new QComboBox(page);
