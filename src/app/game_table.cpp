@@ -202,7 +202,9 @@ void GameTable::StartNewGame() {
   GameConfig config;
   config.HandSize = form_.settings.HandSizeOption;
   config.Count.AccountState = form_.AccountState;
-  driver_.StartGame(computer_, config, Standing());
+  // The expert option takes effect with the next game against the computer.
+  SeatLink& seat = form_.ExpertOpponentOn ? static_cast<SeatLink&>(expert_) : computer_;
+  driver_.StartGame(seat, config, Standing());
   counter_->setToolTip(QStringLiteral("%1: %2 / %3")
                            .arg(Text(rows::kGame))
                            .arg(state_.GameNo)

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "core/computer_seat.h"
+#include "core/expert_seat.h"
 #include "core/presenter.h"
 #include "core/random_source.h"
 #include "core/scoring.h"
@@ -119,6 +120,7 @@ class GameTable : public QObject, public TablePresenter {
   RandomSource& random_;
   TTableState state_;
   ComputerSeat computer_;
+  ExpertSeat expert_;
   TurnDriver driver_;
   std::unique_ptr<TablePainter> painter_;
   std::unique_ptr<CardFlight> flight_;

@@ -36,6 +36,7 @@ MenuMusic::MenuMusic(TForm1& form, AudioOutput& output, std::filesystem::path te
   connect(&form_, &TForm1::NewGameRequested, this, &MenuMusic::GameStarts);
   connect(&form_, &TForm1::MenuReturned, this, &MenuMusic::MenuReturns);
   connect(&form_, &TForm1::Closing, this, &MenuMusic::Close);
+  connect(&form_, &TForm1::MusicOptionSwitched, this, &MenuMusic::MusicSwitched);
   form_.TemporaryMusicFile = file_;
 }
 

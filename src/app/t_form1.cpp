@@ -28,6 +28,7 @@
 #include "platform/sound_cues.h"
 #include "platform/file_system.h"
 #include "ui/messages/user_messages.h"
+#include "ui/options/options_model.h"
 #include "ui/painting/picture_box.h"
 #include "ui/painting/program_fonts.h"
 #include "ui/painting/title_model.h"
@@ -175,9 +176,7 @@ void TForm1::CreateMenu() {
   button6_ = button([this] { Button6Click(); });
   button9_ = button([this] { Button9Click(); });
   bHistory_ = button([this] { BHistoryClick(); });
-  // The options dialog is a window of its own still to come; until then its button is off.
-  button10_ = button([this] { PlayCue("WOpenFo"); });
-  button10_->setEnabled(false);
+  button10_ = button([this] { Button10Click(); });
   button11_ = button([this] { Button11Click(); });
   bMode_ = button([this] { BModeClick(); });
 }
@@ -249,6 +248,7 @@ void TForm1::showEvent(QShowEvent* event) {
 
 void TForm1::LateStartUp() {
   LoadSettings(*services_.Files, services_.ProgramFolder / SettingsFileName, settings);
+  ExpertOpponentOn = ReadExpertOption(*services_.Files, ExpertOptionPath(services_.ProgramFolder));
   setWindowTitle(QString::fromUtf8(ProductTitle(settings.LanguageIndex).data()));
 
   // The title screen looks at the local club file first: a malformed one keeps the settings from

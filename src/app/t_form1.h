@@ -19,6 +19,7 @@
 #include "records/club_file.h"
 #include "ui/button/t_qel_cards_button.h"
 #include "ui/layout/window_layout.h"
+#include "ui/options/t_form_options.h"
 #include "ui/pictures/picture_loader.h"
 #include "ui/settings/settings.h"
 
@@ -63,7 +64,7 @@ struct ProgramServices {
 
 enum class ProgramCursor { Arrow, Hand, Wait, Edit };
 
-class TForm1 : public QWidget, private PictureHost {
+class TForm1 : public QWidget, private PictureHost, private OptionsHost {
   Q_OBJECT
  public:
   explicit TForm1(ProgramServices services, QWidget* parent = nullptr);
@@ -79,6 +80,7 @@ class TForm1 : public QWidget, private PictureHost {
   void Button9Click();               // Top Ten
   void BHistoryClick();
   void BModeClick();
+  void Button10Click();  // Options
   void QuitClick();
   void HelpClick();
   void AboutClick();
@@ -100,6 +102,8 @@ class TForm1 : public QWidget, private PictureHost {
   Settings settings;
   ClubState club;
   std::optional<Admission> admitted;  // who sits at the table
+  // Games against the computer are played by the expert; kept in its own file beside the settings.
+  bool ExpertOpponentOn = false;
 
   // 0 while running; 1 when start-up refused to go on.
   int ExitStatus() const { return exitStatus_; }
@@ -144,6 +148,8 @@ class TForm1 : public QWidget, private PictureHost {
   void MenuReturned();
   // The window is about to close (the user agreed): the settings are saved next.
   void Closing();
+  // The options switched MusicOn.
+  void MusicOptionSwitched();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -160,8 +166,30 @@ class TForm1 : public QWidget, private PictureHost {
   void SwitchOffPurpleDesigns() override;
   std::string Word(int row) const override;
 
+  // OptionsHost (t_form1_options.cpp)
+  void MusicSwitched() override;
+  void AnimationsSwitched() override;
+  void CursorsSwitched() override;
+  void ButtonsRestyled() override;
+  void NetworkModeSwitched() override;
+  void WindowModeChosen() override;
+  void LanguageChosen() override;
+  void FacesChosen() override;
+  void BacksChosen() override;
+  void BackgroundChosen(bool colourChanged) override;
+  void MainMenuDesignChosen() override;
+  void TableDesignChosen() override;
+  void FontsChosen() override;
+  void ExpertOpponentChosen(bool on) override;
+  bool ExpertOpponent() const override { return ExpertOpponentOn; }
+  QImage SmallFace(int cardIndex) const override;
+  QRect ScreenArea() const override;
+  void PlayCue(const char* name) override;
+  bool DownloadLibrary(const std::string& fileName) override;
+  void Attention(const QString& line1, const QString& line2) override;
+  void RepaintMenu();
+
   QString Text(int row) const;
-  void PlayCue(const char* name);
   void CreateMenu();
   void CreatePopup();
   void LoadCursors();
@@ -176,7 +204,6 @@ class TForm1 : public QWidget, private PictureHost {
   void RunPlayerDialogFor(int slot, const std::string& memberLine);
   void SyncPictureChoice(bool intoSettings);
   void PlaceWindow();
-  QRect ScreenArea() const;
 
   ProgramServices services_;
   std::unique_ptr<RandomSource> random_;
@@ -184,7 +211,7 @@ class TForm1 : public QWidget, private PictureHost {
   int exitStatus_ = 0;
   bool closing_ = false;
   bool popupAttached_ = true;
-  int historySelected_ = 0;  // the history file chosen last during this run
+  int historySelected_ = 0;       // the history file chosen last during this run
   bool clubCheckFailed_ = false;  // a club file failed its start-up check: nothing is saved
   bool malformedClub_ = false;
   QTimer timer1_;

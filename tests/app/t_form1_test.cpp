@@ -15,6 +15,9 @@
 #include "records/t_form_top_ten.h"
 #include "platform/file_system.h"
 #include "ui/messages/user_messages.h"
+#include "ui/options/t_form_options.h"
+#include <QCheckBox>
+#include <QComboBox>
 #include "ui/settings/settings.h"
 #include "ui/words/word_rows.h"
 #include "ui/words/word_table.h"
@@ -267,6 +270,39 @@ TEST_F(Program, TopTenAndHistoryOpenTheirWindowsFromTheMenu) {
   window.BHistoryClick();
   EXPECT_EQ(seen, (std::vector<std::string>{"top ten", "history"}));
   EXPECT_EQ(cues.played, (std::vector<std::string>{"WOpenFo", "WOpenFo"}));
+}
+
+TEST_F(Program, OptionsChangeTheWindowAtOnceAndSurviveARestart) {
+  TForm1& window = StartInMenu();
+  const QSize small = window.size();
+  bool opened = false;
+  inspect = [&](QDialog& dialog) {
+    auto* options = dynamic_cast<TFormOptions*>(&dialog);
+    ASSERT_NE(options, nullptr);
+    opened = true;
+    options->show();
+    EXPECT_EQ(window.size(), small);  // opening never applies the mode
+    options->ComboBox("ComboBoxWSize")->setCurrentIndex(2);
+    options->ComboBox("ComboBoxLan")->setCurrentIndex(1);
+    options->CheckBox("CheckBoxExpert")->click();
+    options->close();
+  };
+  window.Button10Click();
+  ASSERT_TRUE(opened);
+  EXPECT_EQ(cues.played, std::vector<std::string>{"WOpenFo"});
+  EXPECT_EQ(window.settings.WindowMode, 3);
+  EXPECT_NE(window.size(), small);
+  EXPECT_EQ(window.NewPlayerButton()->text(), QString::fromUtf8(Word(rows::kNewPlayer, 1).data()));
+  EXPECT_TRUE(window.ExpertOpponentOn);
+  EXPECT_TRUE(window.close());
+
+  inspect = [](QDialog&) {};
+  TForm1& again = Start();
+  EXPECT_EQ(again.settings.WindowMode, 3);
+  EXPECT_EQ(again.settings.LanguageIndex, 1);
+  EXPECT_TRUE(again.ExpertOpponentOn);
+  // The expert's switch never touches the settings file's fixed format.
+  EXPECT_EQ(folder.Read(SettingsFileName), SettingsFileBytes(again.settings));
 }
 
 TEST_F(Program, HelpOpensTheRulesPageAndApologisesWhereItIsNotTranslated) {

@@ -18,6 +18,10 @@
 #include "net/t_form_password.h"
 #include "ui/flights/card_flight.h"
 #include "ui/flights/t_form_speed.h"
+#include "ui/options/t_form_options.h"
+#include "ui/pictures/picture_names.h"
+#include <QTabWidget>
+#include <QComboBox>
 #include "platform/file_system.h"
 #include "platform/resource_library.h"
 #include "platform/sound_cues.h"
@@ -295,6 +299,47 @@ int RunShots(const Args& args, std::ostream& out, std::ostream& err) {
       speed.show();
       Spin(60);
       save(speed.grab(), std::string("speed-") + code + "-design" + std::to_string(design) + ".png");
+    }
+  }
+  // The options dialog on every tab, gray and purple, in two languages, opened from the menu as
+  // the player opens it; then the menu after the dialog changed window mode and language.
+  if (fs::exists(source / kGraphicsLibrary)) fs::copy_file(source / kGraphicsLibrary, folder / kGraphicsLibrary, ec);
+  for (const auto& [language, code] : {std::pair{kEnglish, "en"}, std::pair{kRussian, "ru"}}) {
+    for (const bool purple : {false, true}) {
+      Settings settings;
+      settings.LanguageIndex = static_cast<std::uint8_t>(language);
+      settings.PurpleDialogs = purple;
+      files.ReplaceFile(folder / SettingsFileName, SettingsFileBytes(settings));
+      files.ReplaceFile(folder / kClubFileName, SampleClub());
+      const std::string tag = std::string(code) + (purple ? "-purple" : "-gray");
+      auto form = OpenLabWindow(folder, files, messages, cues, [&](QDialog& dialog) {
+        auto& options = static_cast<TFormOptions&>(dialog);
+        options.show();
+        Spin(60);
+        for (int tab = 0; tab < options.PageControl1()->count(); ++tab) {
+          options.PageControl1()->setCurrentIndex(tab);
+          Spin(30);
+          save(options.grab(), "options-" + tag + "-tab" + std::to_string(tab + 1) + ".png");
+        }
+        if (!purple && language == kEnglish) {
+          // Another window mode and Russian, chosen while the dialog is open.
+          options.PageControl1()->setCurrentIndex(0);
+          options.ComboBox("ComboBoxWSize")->setCurrentIndex(2);
+          options.ComboBox("ComboBoxLan")->setCurrentIndex(kRussian);
+          Spin(60);
+          save(options.grab(), "options-" + tag + "-after-change.png");
+        }
+        options.PageControl1()->setCurrentIndex(0);
+        options.close();
+      });
+      Spin(120);
+      form->LeaveTitle();
+      Spin(120);
+      form->Button10Click();
+      Spin(60);
+      if (!purple && language == kEnglish)
+        save(form->grab(), "menu-after-options-mode3-ru.png");
+      form->hide();
     }
   }
   fs::remove_all(folder, ec);

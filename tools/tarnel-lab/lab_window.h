@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QRect>
+#include <functional>
 #include <filesystem>
 #include <memory>
 
@@ -11,13 +12,16 @@
 namespace tarnel::lab {
 
 inline std::unique_ptr<TForm1> OpenLabWindow(const std::filesystem::path& folder, FileSystem& files,
-                                             UserMessages& messages, SoundCues& cues) {
+                                             UserMessages& messages, SoundCues& cues,
+                                             std::function<void(QDialog&)> showDialog = {}) {
   ProgramServices services;
   services.ProgramFolder = folder;
   services.Messages = &messages;
   services.Cues = &cues;
   services.Files = &files;
   services.Screen = QRect(0, 0, 1920, 1080);
+  services.ShowDialog = std::move(showDialog);
+  services.Attention = [](const QString&, const QString&, const QString&) {};
   auto form = std::make_unique<TForm1>(services);
   form->show();
   return form;

@@ -23,20 +23,6 @@
 namespace tarnel {
 namespace {
 
-constexpr QColor kPurpleText(200, 175, 50);
-
-QImage LibraryPng(const ResourceLocator& locator, const std::string& name, const char* library) {
-  Picture picture;
-  if (!LoadPngResource(locator, name, library, picture)) return {};
-  return PictureImage(picture).copy();
-}
-
-QImage LibraryJpeg(const ResourceLocator& locator, const std::string& name) {
-  Picture picture;
-  if (!LoadJpegResource(locator, name, kGraphicsLibrary, picture)) return {};
-  return PictureImage(picture).copy();
-}
-
 // The dialog's own picture: a card rushing past, drawn for the dialog.
 QPixmap SpeedPicture() {
   QPixmap pixmap(128, 128);
@@ -64,26 +50,12 @@ QPixmap SpeedPicture() {
 
 }  // namespace
 
-DialogLook DialogLookOf(const Settings& settings) {
-  if (settings.PurpleDialogs) return DialogLook::Purple;
-  if (settings.DialogDesign == 1) return DialogLook::GrayConcise;
-  if (settings.DialogDesign == 3) return DialogLook::GrayRibbons;
-  return DialogLook::GrayAristocratic;
-}
-
 TFormSpeed::TFormSpeed(Settings& settings, const ResourceLocator& locator, QWidget* parent)
-    : QDialog(parent), settings_(settings), locator_(locator) {
+    : QDialog(parent),
+      settings_(settings),
+      locator_(locator),
+      look_(settings, locator, {"GFormSpeed", "Speed", "GIcon48Speed", rows::kSpeed}) {
   const int language = settings_.LanguageIndex;
-  const std::string suffix(LanguageSuffix(language));
-  purpleBackground_ = LibraryJpeg(locator_, "GFormSpeed");
-  if (purpleBackground_.isNull()) {
-    // Without the design library only the gray aristocratic look can be drawn.
-    settings_.PurpleDialogs = false;
-    settings_.DialogDesign = 2;
-  }
-  purpleCaption_ = LibraryPng(locator_, "GFormSpeed" + suffix, kGraphicsLibrary);
-  icons_ = LibraryPng(locator_, "GIcon48Speed", kGraphicsLibrary);
-  look_ = DialogLookOf(settings_);
 
   setWindowTitle(QWord(rows::kChoiceOfSpeed, language));
   setModal(true);
@@ -100,7 +72,8 @@ TFormSpeed::TFormSpeed(Settings& settings, const ResourceLocator& locator, QWidg
   trackBar1_->setTickPosition(QSlider::TicksBelow);
   trackBar1_->setValue(std::clamp(settings_.FlySpeed, 1, 6));
   connect(trackBar1_, &QSlider::valueChanged, this, [this](int v) { settings_.FlySpeed = v; });
-  for (int n = 0; n < 6; ++n) labels_[n] = new QLabel(QString::number(n + 1), this);
+  for (int n = 0; n < 6; ++n)
+    labels_[n] = new QLabel(QString::number(n + 1), this);
   button1_ = new TQelCardsButton(QWord(rows::kOk, language), this);
   button1_->setDefault(true);
   connect(button1_, &QPushButton::clicked, this, [this] {
@@ -110,39 +83,16 @@ TFormSpeed::TFormSpeed(Settings& settings, const ResourceLocator& locator, QWidg
   connect(&timer48_, &QTimer::timeout, this, &TFormSpeed::Timer48Timer);
   connect(this, &QDialog::finished, &timer48_, &QTimer::stop);
 
-  FontChoice fonts{settings_.LargeFont,      settings_.SmallFont,      settings_.SpecialFont1,
-                   settings_.SpecialFont2,   settings_.LargeFontScale, settings_.SmallFontScale,
-                   settings_.SpecialFont1Scale, settings_.SpecialFont2Scale};
+  const FontChoice fonts = FontsOfSettings(settings_);
   button1_->setFont(PixelFont(fonts.LargeFont, FontHeight(20, FontRole::Decor, fonts), true));
   const QFont labelFont = PixelFont(fonts.LargeFont, FontHeight(20, FontRole::Serif, fonts), true);
   label0_->setFont(labelFont);
-  for (QLabel* l : labels_) l->setFont(labelFont);
+  for (QLabel* l : labels_)
+    l->setFont(labelFont);
 
   // The header of the gray designs.
-  if (look_ == DialogLook::GrayAristocratic) {
-    QImage header(300, 64, QImage::Format_ARGB32_Premultiplied);
-    header.fill(palette().button().color());
-    QPainter p(&header);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    const QImage cap = LibraryPng(locator_, "GCap300", "");
-    if (!cap.isNull()) p.drawImage(0, 0, cap);
-    p.setFont(PixelFont(fonts.SmallFont, FontHeight(40, FontRole::Serif, fonts), true));
-    TextShadowed(p, QWord(rows::kSpeed, language).toUpper(), 0, 300, 'c', QColor(255, 255, 0), 10);
-    p.end();
-    image0_->setPixmap(QPixmap::fromImage(header));
-  } else if (look_ == DialogLook::GrayConcise) {
-    image0_->setPixmap(QPixmap::fromImage(LibraryPng(locator_, "Speed" + suffix, kGraphicsLibrary)));
-  } else if (look_ == DialogLook::GrayRibbons) {
-    QImage header(300, 90, QImage::Format_ARGB32_Premultiplied);
-    header.fill(palette().button().color());
-    QPainter p(&header);
-    const QImage ribbon = LibraryPng(locator_, "GLenta280x090", "");
-    if (!ribbon.isNull()) p.drawImage(10, 0, ribbon);
-    if (!purpleCaption_.isNull()) p.drawImage(-20, -5, purpleCaption_);
-    p.end();
-    image0_->setPixmap(QPixmap::fromImage(header));
-  }
-  LayOutFor(look_);
+  image0_->setPixmap(QPixmap::fromImage(look_.Header({}, palette().button().color())));
+  LayOutFor(look_.Look());
   timer48_.start(65);
 }
 
@@ -152,10 +102,10 @@ void TFormSpeed::LayOutFor(DialogLook look) {
         TrackLeft, TrackTop, LabelsTop, ButtonLeft, ButtonTop, ButtonWidth;
   };
   static constexpr Row kRows[] = {
-      {310, 260, 48, 55, 10, 70, 140, 80, 140, 120, 160, 5, 205, 300},     // concise
-      {310, 275, 64, 70, 10, 85, 140, 95, 140, 135, 175, 5, 220, 300},     // aristocratic
-      {310, 295, 90, 95, 10, 105, 140, 115, 140, 155, 195, 5, 240, 300},   // ribbons
-      {340, 280, 0, 0, 0, 0, 159, 120, 158, 164, 195, 10, 225, 320},       // purple
+      {310, 260, 48, 55, 10, 70, 140, 80, 140, 120, 160, 5, 205, 300},    // concise
+      {310, 275, 64, 70, 10, 85, 140, 95, 140, 135, 175, 5, 220, 300},    // aristocratic
+      {310, 295, 90, 95, 10, 105, 140, 115, 140, 155, 195, 5, 240, 300},  // ribbons
+      {340, 280, 0, 0, 0, 0, 159, 120, 158, 164, 195, 10, 225, 320},      // purple
   };
   const Row& r = kRows[static_cast<int>(look) - 1];
   setFixedSize(r.Width, r.Height);
@@ -169,10 +119,10 @@ void TFormSpeed::LayOutFor(DialogLook look) {
   label0_->setGeometry(r.Label0Left, r.Label0Top, r.Width - r.Label0Left - 8, 40);
   // A long translation takes a smaller font rather than losing its end.
   QFont font = label0_->font();
-  while (font.pixelSize() > 9 &&
-         QFontMetrics(font)
-                 .boundingRect(QRect(0, 0, label0_->width(), 1000), Qt::TextWordWrap, label0_->text())
-                 .height() > label0_->height()) {
+  while (font.pixelSize() > 9 && QFontMetrics(font)
+                                         .boundingRect(QRect(0, 0, label0_->width(), 1000),
+                                                       Qt::TextWordWrap, label0_->text())
+                                         .height() > label0_->height()) {
     font.setPixelSize(font.pixelSize() - 1);
   }
   label0_->setFont(font);
@@ -181,33 +131,28 @@ void TFormSpeed::LayOutFor(DialogLook look) {
   for (int n = 0; n < 6; ++n)
     labels_[n]->setGeometry(purple ? kPurpleLefts[n] : 145 + 25 * n, r.LabelsTop, 20, 24);
   button1_->setGeometry(r.ButtonLeft, r.ButtonTop, r.ButtonWidth, 34);
-  const QColor text = purple ? kPurpleText : QColor(Qt::black);
-  for (QLabel* l : labels_) l->setStyleSheet(QStringLiteral("color: %1;").arg(text.name()));
+  const QColor text = purple ? kPurpleDialogText : QColor(Qt::black);
+  for (QLabel* l : labels_)
+    l->setStyleSheet(QStringLiteral("color: %1;").arg(text.name()));
   label0_->setStyleSheet(QStringLiteral("color: %1;").arg(text.name()));
-  button1_->SetColorSB(purple ? TColorSB::DCards : TColorSB::DRed);
-  button1_->SetFontColor(purple ? kPurpleText : QColor(Qt::white));
-  button1_->SetColorMouse(QColor(255, 255, 0));
-  button1_->SetLightFont(true);
-  button1_->SetNata(settings_.NewButtons);
+  look_.StyleButton(*button1_);
 }
 
 void TFormSpeed::paintEvent(QPaintEvent* event) {
-  if (look_ != DialogLook::Purple) {
+  if (!look_.Purple()) {
     QDialog::paintEvent(event);
     return;
   }
   QPainter p(this);
-  p.fillRect(rect(), Qt::black);
-  if (!purpleBackground_.isNull()) p.drawImage(0, 0, purpleBackground_);
-  if (!purpleCaption_.isNull()) p.drawImage(0, 0, purpleCaption_);
-  if (!icons_.isNull()) p.drawImage(55, 138, icons_, 48 * (iconFrame_ - 1), 0, 48, 48);
+  look_.PaintPurple(p, rect());
+  look_.PaintIcon(p, QPoint(55, 138));
 }
 
 void TFormSpeed::Timer48Timer() {
   static constexpr int kIntervals[6] = {110, 95, 80, 65, 40, 25};
   timer48_.setInterval(kIntervals[std::clamp(settings_.FlySpeed, 1, 6) - 1]);
-  if (look_ == DialogLook::Purple) {
-    iconFrame_ = iconFrame_ % 10 + 1;
+  if (look_.Purple()) {
+    look_.NextIconFrame();
     update(55, 138, 48, 48);
   }
 }

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "platform/resource_library.h"
+#include "ui/options/dialog_look.h"
 
 class QLabel;
 class QSlider;
@@ -16,19 +17,13 @@ namespace tarnel {
 struct Settings;
 class TQelCardsButton;
 
-// The four looks of the auxiliary windows, as this dialog lays them out.
-enum class DialogLook { GrayConcise = 1, GrayAristocratic = 2, GrayRibbons = 3, Purple = 4 };
-
-// The look a dialog takes from the settings: the purple one, or the gray design chosen.
-DialogLook DialogLookOf(const Settings& settings);
-
 class TFormSpeed : public QDialog {
   Q_OBJECT
  public:
   // Moving the track bar changes `settings.FlySpeed` at once.
   TFormSpeed(Settings& settings, const ResourceLocator& locator, QWidget* parent = nullptr);
 
-  DialogLook Look() const { return look_; }
+  DialogLook Look() const { return look_.Look(); }
   QSlider* TrackBar1() const { return trackBar1_; }
   TQelCardsButton* Button1() const { return button1_; }
   QTimer& Timer48() { return timer48_; }
@@ -42,9 +37,7 @@ class TFormSpeed : public QDialog {
 
   Settings& settings_;
   ResourceLocator locator_;
-  DialogLook look_ = DialogLook::GrayAristocratic;
-  QImage purpleBackground_, purpleCaption_, icons_;
-  int iconFrame_ = 1;
+  AuxiliaryLook look_;
   QLabel* image0_ = nullptr;
   QLabel* image1_ = nullptr;
   QWidget* panel1_ = nullptr;

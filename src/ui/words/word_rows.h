@@ -324,6 +324,7 @@ namespace tarnel::rows {
   X(GameRuleGroup, 685)  /* "Game" */                                                              \
   X(TenCardsOnce, 686)   /* "For 10 cards 1 time" */                                               \
   X(SixCardsThrice, 687) /* "For 6 cards 3 times" */                                               \
+  X(ExpertOpponent, 688) /* "Expert opponent" */                                                   \
   /* Radio, statistics, chat and news hints, tournament */                                         \
   X(Radio, 1016)                 /* "Radio" */                                                     \
   X(QelInternetRadio, 1017)      /* "Qel Internet-Radio" */                                        \
