@@ -12,6 +12,7 @@
 #include "club/club_http.h"
 #include "club/club_wire.h"
 #include "server/club_server_process.h"
+#include "server/ftp_server_process.h"
 
 namespace tarnel {
 namespace {
@@ -466,6 +467,30 @@ TEST_F(ClubServer, HostileRequestsAreRefusedWithoutEffect) {
   EXPECT_EQ(ReadTailNumber(Text("account.php", {{"label1", "0"}})), members);
   EXPECT_FALSE(FindMarker(
       Fields("account.php", {{"nick", "Target"}, {"pw", "secret"}, {"label0", "0"}}), "no"));
+}
+
+// The client's photo upload goes through a real FTP server into the photo folder; the web server
+// then shows it, but only at the club's 200 x 250 size.
+TEST_F(ClubServer, PhotosUploadedOverFtpAreServedOnlyAtTheClubSize) {
+  if (!test::FtpServerProcess::Available()) GTEST_SKIP() << "vsftpd is not installed";
+  test::FtpServerProcess ftp(server_->Data() / "photos", FreshFolder("ftp"));
+  const std::string good = Jpeg(200, 250) + std::string(3000, '\x5A');
+  ASSERT_TRUE(UploadPhoto(ftp.UploadAddress(), "Upl", good));
+  EXPECT_EQ(ClubGet(server_->Base() + "/photos/Upl.jpg"), good);
+
+  // A second upload replaces the first.
+  const std::string again = Jpeg(200, 250) + "again";
+  ASSERT_TRUE(UploadPhoto(ftp.UploadAddress(), "Upl", again));
+  EXPECT_EQ(ClubGet(server_->Base() + "/photos/Upl.jpg"), again);
+
+  ASSERT_TRUE(UploadPhoto(ftp.UploadAddress(), "Wide", Jpeg(640, 480)));
+  EXPECT_FALSE(ClubGet(server_->Base() + "/photos/Wide.jpg"));
+
+  // A nick that would climb out of the folder is refused before anything is sent.
+  EXPECT_FALSE(UploadPhoto(ftp.UploadAddress(), "../Upl", good));
+  EXPECT_FALSE(UploadPhoto(ftp.UploadAddress(), "a/b", good));
+  // Nobody listening: a failure, not a hang.
+  EXPECT_FALSE(UploadPhoto("ftp://127.0.0.1:1/", "Upl", good));
 }
 
 TEST(ClubServerCrash, AKilledServerKeepsEveryAcknowledgedWrite) {
