@@ -34,6 +34,7 @@
 #include "ui/painting/title_model.h"
 #include "ui/painting/title_screen.h"
 #include "ui/pictures/picture_image.h"
+#include "ui/pictures/picture_names.h"
 #include "ui/pictures/show_attention.h"
 #include "ui/words/apply_language.h"
 #include "ui/words/qt_word.h"
@@ -565,10 +566,32 @@ void TForm1::SyncPictureChoice(bool intoSettings) {
 
 void TForm1::ShowAttention(const std::string& line1, const std::string& line2,
                            const std::string& link) {
-  const QString a = QString::fromStdString(line1), b = QString::fromStdString(line2),
-                c = QString::fromStdString(link);
-  if (services_.Attention) services_.Attention(a, b, c);
-  else tarnel::ShowAttention(a, b, c, this);
+  AttentionWindow(QString::fromStdString(line1), QString::fromStdString(line2),
+                  QString::fromStdString(link));
+}
+
+void TForm1::AttentionWindow(const QString& line1, const QString& line2, QString link) {
+  // "Can`t find the file X" for a library the club offers gets a link that fetches it.
+  AttentionLinkAction action;
+  const QString lead = Text(rows::kCantFindFile) + QLatin1Char(' ');
+  if (link.isEmpty() && line2.isEmpty() && line1.startsWith(lead)) {
+    const std::string file = line1.mid(lead.size()).toStdString();
+    for (const char* library : kDownloadableLibraries) {
+      if (file != library) continue;
+      link = Text(rows::kDownload) + QLatin1Char(' ') + QString::fromStdString(file);
+      action = [this, file] { return DownloadMissingLibrary(file); };
+    }
+  }
+  if (services_.Attention) services_.Attention(line1, line2, link);
+  else tarnel::ShowAttention(line1, line2, link, this, action);
+}
+
+bool TForm1::DownloadMissingLibrary(const std::string& fileName) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const bool ok = DownloadLibrary(fileName);
+  QApplication::restoreOverrideCursor();
+  if (settings.SoundOn) PlayCue(ok ? "WToMenK" : "WWrongs");
+  return ok;
 }
 
 void TForm1::SwitchOffPurpleDesigns() {

@@ -163,6 +163,10 @@ class TForm1 : public QWidget, private PictureHost, private OptionsHost {
   // PictureHost
   void ShowAttention(const std::string& line1, const std::string& line2,
                      const std::string& link) override;
+  // The "Attention" window; a missing library's message gets a link that downloads it.
+  void AttentionWindow(const QString& line1, const QString& line2, QString link);
+  // Fetches a library from the club server into the shared folder, with the hourglass and cue.
+  bool DownloadMissingLibrary(const std::string& fileName);
   void SwitchOffPurpleDesigns() override;
   std::string Word(int row) const override;
 

@@ -138,10 +138,7 @@ bool TForm1::DownloadLibrary(const std::string& fileName) {
 }
 
 void TForm1::Attention(const QString& line1, const QString& line2) {
-  if (services_.Attention)
-    services_.Attention(line1, line2, QString());
-  else
-    tarnel::ShowAttention(line1, line2, QString(), this);
+  AttentionWindow(line1, line2, QString());
 }
 
 }  // namespace tarnel

@@ -51,8 +51,9 @@ class Program : public ::testing::Test {
       return admission;
     };
     services.ShowDialog = [this](QDialog& dialog) { shownDialogs.push_back(&dialog); inspect(dialog); };
-    services.Attention = [this](const QString& a, const QString&, const QString&) {
+    services.Attention = [this](const QString& a, const QString&, const QString& link) {
       attentions.push_back(a);
+      attentionLinks.push_back(link);
     };
     form = std::make_unique<TForm1>(services);
     form->show();
@@ -81,6 +82,7 @@ class Program : public ::testing::Test {
   std::vector<QUrl> opened;
   std::vector<PlayerDialogInput> dialogs;
   std::vector<QString> attentions;
+  std::vector<QString> attentionLinks;
   std::optional<std::string> typedName;
   std::optional<Admission> admission;
   std::unique_ptr<TForm1> form;
@@ -109,6 +111,21 @@ TEST_F(Program, AMissingClubFileIsReportedByName) {
   EXPECT_TRUE(messages.shown[0].Text.contains("Tarnel.clb"));
   EXPECT_EQ(window.ExitStatus(), 1);
   EXPECT_FALSE(folder.Has(SettingsFileName));
+}
+
+TEST_F(Program, AMissingLibraryIsReportedWithALinkThatDownloadsIt) {
+  std::filesystem::remove(folder / "QelCards06B.dll");
+  std::filesystem::remove(folder / ".." / "QelCards06B.dll");
+  folder.Write(SettingsFileName, [] {
+    Settings s;
+    s.CardDesign = 33;  // a design of the second face library
+    return SettingsFileBytes(s);
+  }());
+  TForm1& window = Start();
+  ASSERT_EQ(attentions.size(), 1u);
+  EXPECT_EQ(attentions[0], "Can`t find the file QelCards06B.dll");
+  EXPECT_EQ(attentionLinks[0], "Download QelCards06B.dll");
+  EXPECT_EQ(window.settings.CardDesign, 0);
 }
 
 TEST_F(Program, ASettingsFileOfGarbageStartsWithDefaultsAndIsRewrittenOnClose) {

@@ -11,6 +11,7 @@
 #include "club/club_addresses.h"
 #include "club/club_http.h"
 #include "club/club_wire.h"
+#include "platform/file_system.h"
 #include "server/club_server_process.h"
 #include "server/ftp_server_process.h"
 
@@ -491,6 +492,34 @@ TEST_F(ClubServer, PhotosUploadedOverFtpAreServedOnlyAtTheClubSize) {
   EXPECT_FALSE(UploadPhoto(ftp.UploadAddress(), "a/b", good));
   // Nobody listening: a failure, not a hang.
   EXPECT_FALSE(UploadPhoto("ftp://127.0.0.1:1/", "Upl", good));
+}
+
+// A missing library comes from the club's download folder whole, or not at all.
+TEST(ClubDownloads, ALibraryIsFetchedWholeAndOnlyByAPlainName) {
+  const auto downloads = FreshFolder("downloads");
+  std::filesystem::create_directories(downloads);
+  std::string library(300000, '\0');
+  for (std::size_t i = 0; i < library.size(); ++i)
+    library[i] = static_cast<char>(i * 7 + i / 1000);
+  std::ofstream(downloads / "QelCGraph1.dll", std::ios::binary) << library;
+  test::ClubServerProcess server(FreshFolder("dlserver"),
+                                 "downloads = " + downloads.string() + "\n");
+  const auto target = FreshFolder("dltarget");
+  std::filesystem::create_directories(target);
+  PosixFileSystem files;
+
+  ASSERT_TRUE(DownloadLibrary(server.Base(), "QelCGraph1.dll", target / "QelCGraph1.dll", files));
+  std::ifstream in(target / "QelCGraph1.dll", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), library);
+
+  for (const char* name : {"QelCards06A.dll", "../club.sqlite", "..", "a%2Fb", ""})
+    EXPECT_FALSE(DownloadLibrary(server.Base(), name, target / "x.dll", files)) << name;
+  EXPECT_FALSE(std::filesystem::exists(target / "x.dll"));
+  server.Stop(SIGTERM);
+  EXPECT_FALSE(DownloadLibrary(server.Base(), "QelCGraph1.dll", target / "y.dll", files));
+  EXPECT_FALSE(std::filesystem::exists(target / "y.dll"));
+  std::filesystem::remove_all(target);
+  std::filesystem::remove_all(downloads);
 }
 
 TEST(ClubServerCrash, AKilledServerKeepsEveryAcknowledgedWrite) {

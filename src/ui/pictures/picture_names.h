@@ -12,6 +12,11 @@ inline constexpr const char* kCardsLibraryC = "QelCards06C.dll";
 inline constexpr const char* kBackgroundLibrary = "QelBackG03.dll";
 inline constexpr const char* kGraphicsLibrary = "QelCGraph1.dll";
 
+// Every library the club server offers for download, in the order of the options' buttons.
+inline constexpr const char* kDownloadableLibraries[9] = {
+    "QelCards06A.dll", "QelCards06B.dll", "QelBackG03.dll",  "QelCalendar01.dll", "QelRadio.rad",
+    "QelRadio02.dll",  "QelCVoice3.dll",  "QelCards06C.dll", "QelCGraph1.dll"};
+
 inline constexpr int kDesignCount = 48;   // CardDesign 0..47
 inline constexpr int kBackSetCount = 13;  // BackSet 0..12
 

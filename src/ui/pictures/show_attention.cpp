@@ -7,9 +7,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/button/t_qel_cards_button.h"
 #include <QStyle>
 #include <QUrl>
+#include "ui/button/t_qel_cards_button.h"
 
 #include <algorithm>
 
@@ -36,7 +36,7 @@ int AttentionClientWidth(int widestLinePixels) {
 }
 
 TFormAttention::TFormAttention(const QString& line1, const QString& line2, const QString& link,
-                               QWidget* parent)
+                               QWidget* parent, AttentionLinkAction linkAction)
     : QDialog(parent) {
   setWindowTitle("Attention");
   setModal(true);
@@ -65,8 +65,11 @@ TFormAttention::TFormAttention(const QString& line1, const QString& line2, const
                          .arg(lines[i].toHtmlEscaped(), lines[i].toHtmlEscaped()));
       label->setTextFormat(Qt::RichText);
       label->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
-      QObject::connect(label, &QLabel::linkActivated, [](const QString& target) {
-        QDesktopServices::openUrl(QUrl::fromUserInput(target));
+      QObject::connect(label, &QLabel::linkActivated, [this, linkAction](const QString& target) {
+        if (!linkAction)
+          QDesktopServices::openUrl(QUrl::fromUserInput(target));
+        else if (linkAction())
+          accept();
       });
     } else {
       label->setText(lines[i]);
@@ -83,9 +86,9 @@ TFormAttention::TFormAttention(const QString& line1, const QString& line2, const
   setFixedSize(width, y + kButtonHeight + 8);
 }
 
-void ShowAttention(const QString& line1, const QString& line2, const QString& link,
-                   QWidget* parent) {
-  TFormAttention form(line1, line2, link, parent);
+void ShowAttention(const QString& line1, const QString& line2, const QString& link, QWidget* parent,
+                   AttentionLinkAction linkAction) {
+  TFormAttention form(line1, line2, link, parent, std::move(linkAction));
   form.exec();
 }
 

@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace tarnel {
@@ -12,14 +14,17 @@ namespace tarnel {
 // window gets 50 more, and a narrow one is 400 wide.
 int AttentionClientWidth(int widestLinePixels);
 
+// What a click on the link does instead of opening it as an address; true closes the window.
+using AttentionLinkAction = std::function<bool()>;
+
 class TFormAttention : public QDialog {
  public:
   TFormAttention(const QString& line1, const QString& line2, const QString& link,
-                 QWidget* parent = nullptr);
+                 QWidget* parent = nullptr, AttentionLinkAction linkAction = {});
 };
 
 // Shows the window and waits until it is closed.
 void ShowAttention(const QString& line1, const QString& line2, const QString& link,
-                   QWidget* parent = nullptr);
+                   QWidget* parent = nullptr, AttentionLinkAction linkAction = {});
 
 }  // namespace tarnel

@@ -58,5 +58,26 @@ TEST_F(AttentionWindow, AShortMessageGetsTheNarrowWidth) {
   EXPECT_EQ(form.width(), 400);
 }
 
+TEST_F(AttentionWindow, ALinkWithAnActionRunsItAndClosesOnlyWhenItSucceeds) {
+  int runs = 0;
+  bool succeed = false;
+  TFormAttention form("Can`t find the file QelCGraph1.dll", "", "Download QelCGraph1.dll", nullptr,
+                      [&] {
+                        ++runs;
+                        return succeed;
+                      });
+  auto* link = form.findChild<QLabel*>("Line3");
+  ASSERT_TRUE(link);
+  form.show();
+  emit link->linkActivated("Download QelCGraph1.dll");
+  EXPECT_EQ(runs, 1);
+  EXPECT_TRUE(form.isVisible());  // a failed download leaves the window for another try
+  succeed = true;
+  emit link->linkActivated("Download QelCGraph1.dll");
+  EXPECT_EQ(runs, 2);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_EQ(form.result(), QDialog::Accepted);
+}
+
 }  // namespace
 }  // namespace tarnel
