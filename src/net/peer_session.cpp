@@ -48,10 +48,8 @@ std::size_t RoundPrefixFault(std::string_view text) {
   for (std::size_t i = 1; i < text.size(); ++i) {
     if (i <= 72) {
       if (i % 2 == 0 && !IsDeckCard(CardCode{text[i - 1], text[i]})) return i - 1;
-    } else if (i <= 144) {
+    } else if (i <= 145) {
       if (!IsDigit(text[i])) return i;
-    } else if (i == 145) {
-      if (text[i] != '1' && text[i] != '2') return i;
     } else if (i == 146) {
       if (text[i] != '0' && text[i] != '1') return i;
     } else if (i == 147) {
