@@ -310,6 +310,12 @@ void PeerSession::Disconnected() {
     framer_ = MessageFramer();
     return;
   }
+  // A server that took the call and dropped it unanswered (busy with another game) is no game.
+  if (role_ == NetRole::Client && state_ == LinkState::Waiting) {
+    transport_.Close();
+    events_.ConnectFailed("the server closed the connection before the greeting");
+    return;
+  }
   if (violated_ || !GameOnTable()) return;
   if (role_ == NetRole::Server)
     stopPending_ = true;  // not inside the socket's own event: at the next menu tick

@@ -19,7 +19,7 @@ class TransportEvents {
   virtual void Connected() = 0;
   // The bytes one read delivered, as they came.
   virtual void DataRead(std::string_view bytes) = 0;
-  // The peer connection closed.
+  // The peer connection closed (never after Close on this side).
   virtual void Disconnected() = 0;
   // A connection attempt or the listening socket failed (refused, unreachable, port in use).
   virtual void Failed(std::string_view reason) = 0;

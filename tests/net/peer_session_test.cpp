@@ -440,6 +440,14 @@ TEST(PeerSession, ALostConnectionAfterTheGameOrBeforeTheGreetingIsNoInterruption
   pair.Pump();
   EXPECT_EQ(server.Events.Greeted, std::vector<std::string>{"Boris"});
 
+  // A client whose call is dropped before the reply counts it as a failed connection.
+  TransportPair pair2;
+  Machine client(NetRole::Client, pair2.Client(), "Boris", 1);
+  pair2.Connect();
+  pair2.DropFrom(pair2.Client());
+  EXPECT_TRUE(client.Events.Lost.empty());
+  EXPECT_EQ(client.Events.Failures.size(), 1u);
+
   Game g;
   g.Start();
   g.Server.State.GameTotal[kSeatMe] = 41;

@@ -144,8 +144,16 @@ class PeerPlayer : public net::PeerSessionEvents, public net::TransportEvents {
     watchdog_.start(opt_.TimeoutMs);
     if (opt_.Role == NetRole::Server) {
       std::string reason;
-      if (!socket_->Listen(opt_.Port, &reason))
+      if (!socket_->Listen(opt_.Port, &reason)) {
         Fail("cannot listen on port " + std::to_string(opt_.Port) + ": " + reason);
+        return;
+      }
+      // Port 0: the system chose one; the following games listen on the same.
+      if (opt_.Port == 0) {
+        opt_.Port = socket_->ListeningPort();
+        out_ << "port=" << opt_.Port << "\n";
+        out_.flush();
+      }
     } else {
       socket_->ConnectTo(opt_.Host, opt_.Port);
     }
@@ -230,11 +238,12 @@ class PeerPlayer : public net::PeerSessionEvents, public net::TransportEvents {
   int result_ = -1;
 };
 
-std::uint16_t PortOf(const std::string& text) {
+std::uint16_t PortOf(const std::string& text, bool zeroAllowed) {
   try {
     std::size_t used = 0;
     int port = std::stoi(text, &used);
-    if (used == text.size() && port > 0 && port <= 65535) return static_cast<std::uint16_t>(port);
+    if (used == text.size() && port >= (zeroAllowed ? 0 : 1) && port <= 65535)
+      return static_cast<std::uint16_t>(port);
   } catch (...) {
   }
   throw UsageError{"a port is a number 1..65535, not '" + text + "'"};
@@ -246,7 +255,7 @@ int RunPeer(const Args& args, std::ostream& out, std::ostream& err) {
   if (server == client) throw UsageError{"give either --server PORT or --client HOST:PORT"};
   if (server) {
     opt.Role = NetRole::Server;
-    opt.Port = PortOf(FlagValue(args, "--server", ""));
+    opt.Port = PortOf(FlagValue(args, "--server", ""), true);
     opt.Name = FlagValue(args, "--name", "Server");
   } else {
     opt.Role = NetRole::Client;
@@ -255,7 +264,7 @@ int RunPeer(const Args& args, std::ostream& out, std::ostream& err) {
     if (colon == std::string::npos || colon == 0)
       throw UsageError{"--client needs HOST:PORT, not '" + target + "'"};
     opt.Host = target.substr(0, colon);
-    opt.Port = PortOf(target.substr(colon + 1));
+    opt.Port = PortOf(target.substr(colon + 1), false);
     opt.Name = FlagValue(args, "--name", "Client");
   }
   opt.Games = static_cast<int>(FlagInt(args, "--games", 1));
@@ -281,7 +290,7 @@ int RunPeer(const Args& args, std::ostream& out, std::ostream& err) {
 }
 
 Registrar reg("peer",
-              "peer --server PORT [--games N] [--seed S] [--name NAME] [--hand 6|10] [--trace] "
+              "peer --server PORT|0 [--games N] [--seed S] [--name NAME] [--hand 6|10] [--trace] "
               "[--timeout SECONDS]\n"
               "peer --client HOST:PORT [--games N] [--seed S] [--name NAME] [--trace] "
               "[--timeout SECONDS]\n"
