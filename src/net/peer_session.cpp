@@ -308,6 +308,7 @@ void PeerSession::Disconnected() {
   // A server whose caller left before greeting goes on waiting for the next one.
   if (role_ == NetRole::Server && state_ == LinkState::Waiting) {
     framer_ = MessageFramer();
+    transport_.TakeNextCaller();
     return;
   }
   // A server that took the call and dropped it unanswered (busy with another game) is no game.

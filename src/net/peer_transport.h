@@ -36,6 +36,9 @@ class PeerTransport {
   // Disconnected. Closing a closed transport does nothing.
   virtual void Close() = 0;
   virtual bool IsOpen() const = 0;
+  // Server: the peer left before greeting; a further connection already waiting, if any,
+  // becomes the peer (Connected, then what it has sent so far).
+  virtual void TakeNextCaller() {}
 };
 
 // Two transports joined in this process: what one sends the other reads, one read per Send

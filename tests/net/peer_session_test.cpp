@@ -44,6 +44,7 @@ struct Spy : PeerTransport {
   }
   void Close() override { Inner.Close(); }
   bool IsOpen() const override { return Inner.IsOpen(); }
+  void TakeNextCaller() override { Inner.TakeNextCaller(); }
 };
 
 struct Machine {

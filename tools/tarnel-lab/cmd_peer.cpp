@@ -51,6 +51,7 @@ class TracingTransport : public net::PeerTransport {
   }
   void Close() override { inner_.Close(); }
   bool IsOpen() const override { return inner_.IsOpen(); }
+  void TakeNextCaller() override { inner_.TakeNextCaller(); }
 
  private:
   net::SocketTransport& inner_;
