@@ -140,6 +140,11 @@ std::string ShortenChatLine(std::string_view line,
   return text;
 }
 
+void ChatBox::Add(ChatLine line) {
+  if (lines_.size() == kLines) lines_.erase(lines_.begin());
+  lines_.push_back(std::move(line));
+}
+
 PeerSession::PeerSession(NetRole role, PeerTransport& transport, PeerSessionEvents& events,
                          std::string_view playerName)
     : role_(role),

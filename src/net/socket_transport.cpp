@@ -45,6 +45,8 @@ void SocketTransport::Adopt(QTcpSocket* socket) {
   peer_ = socket;
   peerUp_ = socket->state() == QAbstractSocket::ConnectedState;
   socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+  // A flooding peer is read in bounded pieces; TCP holds back the rest.
+  socket->setReadBufferSize(kPeerBuffer);
   connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
     QByteArray bytes = socket->readAll();
     if (socket == peer_ && events_ && !bytes.isEmpty())
@@ -93,7 +95,6 @@ void SocketTransport::TakeNextCaller() {
   if (peer_ || !listening_) return;
   for (QTcpSocket* socket : findChildren<QTcpSocket*>(Qt::FindDirectChildrenOnly)) {
     if (socket->state() != QAbstractSocket::ConnectedState) continue;
-    socket->setReadBufferSize(0);
     Adopt(socket);
     peerUp_ = true;
     if (events_) events_->Connected();

@@ -23,6 +23,7 @@ class SocketTransport : public QObject, public PeerTransport {
 
  public:
   static constexpr qint64 kCallerBuffer = 4096;
+  static constexpr qint64 kPeerBuffer = 64 * 1024;
 
   explicit SocketTransport(QObject* parent = nullptr);
   ~SocketTransport() override;

@@ -387,6 +387,18 @@ TEST(ChatLine, IsCutAtMostTwelveCharactersFromItsEnd) {
   EXPECT_EQ(ShortenChatLine("", widerThan10), "");
 }
 
+TEST(ChatBox, KeepsTheFourNewestLines) {
+  ChatBox box;
+  for (int i = 1; i <= 6; ++i)
+    box.Add(ChatLine{std::to_string(i), i % 2 + 1});
+  ASSERT_EQ(box.Lines().size(), 4u);
+  EXPECT_EQ(box.Lines().front().Text, "3");
+  EXPECT_EQ(box.Lines().back().Text, "6");
+  EXPECT_EQ(box.Lines().back().Colour, 1);
+  box.Clear();
+  EXPECT_TRUE(box.Lines().empty());
+}
+
 TEST(PeerSession, AbortAndUnknownTextsChangeNothing) {
   Game g;
   g.Start();
