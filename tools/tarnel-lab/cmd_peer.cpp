@@ -131,6 +131,8 @@ class PeerPlayer : public net::PeerSessionEvents, public net::TransportEvents {
     state_ = TTableState();
     driver_ = std::make_unique<TurnDriver>(state_, presenter_, random_);
     seat1Voids_.reset();
+    // Retries of the connection do not restart the clock: only progress does.
+    watchdog_.start(opt_.TimeoutMs);
     Open();
   }
 
@@ -142,7 +144,6 @@ class PeerPlayer : public net::PeerSessionEvents, public net::TransportEvents {
     session_ = std::make_unique<net::PeerSession>(opt_.Role, *tracing_, *this, opt_.Name);
     socket_->SetEvents(this);
     session_->Start();
-    watchdog_.start(opt_.TimeoutMs);
     if (opt_.Role == NetRole::Server) {
       std::string reason;
       if (!socket_->Listen(opt_.Port, &reason)) {
