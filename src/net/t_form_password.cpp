@@ -231,7 +231,9 @@ void TFormPassword::OkClick() {
     if (netRole_ == kClientRole) *network_.ServerAddress = address;
     *network_.ServerPort = port;
     // Without success the dialog stays open for another try.
-    if (!network_.Connect || !network_.Connect(netRole_, address, port)) return;
+    if (!network_.Connect ||
+        !network_.Connect(netRole_, address, port, verdict.Admitted.PlayerName))
+      return;
   }
   verdict_ = std::move(verdict);
   accept();

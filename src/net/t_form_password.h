@@ -30,7 +30,9 @@ struct NetworkSectionHooks {
   std::string ClubServer;                        // the external box's hint
   std::function<void()> OpenRouterHelp;
   // Listens or connects and shows the wait dialog; true when the game may start.
-  std::function<bool(int role, const std::string& address, const std::string& port)> Connect;
+  std::function<bool(int role, const std::string& address, const std::string& port,
+                     const std::string& playerName)>
+      Connect;
 };
 
 class TFormPassword : public QDialog {

@@ -98,7 +98,8 @@ struct NetworkFixture {
     hooks.ExternalAddress = [] { return std::string(); };  // the club server did not answer
     hooks.ClubServer = "http://127.0.0.1:8033";
     hooks.OpenRouterHelp = [this] { ++helpOpened; };
-    hooks.Connect = [this](int role, const std::string& a, const std::string& p) {
+    hooks.Connect = [this](int role, const std::string& a, const std::string& p,
+                           const std::string&) {
       connects.emplace_back(role, a, p);
       return connectResult;
     };
