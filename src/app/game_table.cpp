@@ -1,13 +1,17 @@
 #include "app/game_table.h"
 
+#include <QEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QToolTip>
 
+#include "app/network_game.h"
 #include "app/t_form1.h"
 #include "core/cp1251.h"
 #include "core/expert_player.h"
@@ -85,6 +89,16 @@ GameTable::GameTable(TForm1& form, RandomSource& random)
     b->setFocusPolicy(Qt::NoFocus);
     b->hide();
   }
+  memo_ = box();
+  chatInput_ = new QLineEdit(&form_);
+  chatInput_->setMaxLength(15);
+  chatInput_->hide();
+  chatSend_ = new TQelCardsButton(&form_);
+  chatSend_->setText(QStringLiteral(">"));
+  chatSend_->hide();
+  connect(chatInput_, &QLineEdit::returnPressed, this, &GameTable::SendChat);
+  connect(chatSend_, &QPushButton::clicked, this, &GameTable::SendChat);
+  chatSend_->installEventFilter(this);
   connect(button7_, &QPushButton::clicked, this, &GameTable::Button7Click);
   connect(button8_, &QPushButton::clicked, this, &GameTable::Button8Click);
 
@@ -116,10 +130,13 @@ GameTable::GameTable(TForm1& form, RandomSource& random)
 
 GameTable::~GameTable() = default;
 
-QString GameTable::Text(int row) const { return QWord(row, form_.settings.LanguageIndex); }
+QString GameTable::Text(int row) const {
+  return QWord(row, form_.settings.LanguageIndex);
+}
 
 QString GameTable::PlayerText() const {
-  return form_.admitted ? QString::fromStdString(Cp1251ToUtf8(form_.admitted->PlayerName)) : QString();
+  return form_.admitted ? QString::fromStdString(Cp1251ToUtf8(form_.admitted->PlayerName))
+                        : QString();
 }
 
 void GameTable::SetOpenCards(bool open) {
@@ -132,7 +149,8 @@ void GameTable::SetOpenCards(bool open) {
 void GameTable::LayOut() {
   const WindowScale& scale = form_.Scale();
   form_.MutablePictures().ChooseCurrentBack();
-  painter_->SetLook({scale, form_.settings.WindowMode, FontsOf(form_.settings)}, form_.Background());
+  painter_->SetLook({scale, form_.settings.WindowMode, FontsOf(form_.settings)},
+                    form_.Background());
   layout_ = LayOutTable(scale, form_.Pictures().Size().CardHeight);
   upperHand_->Place(layout_.UpperHand);
   lowerHand_->Place(layout_.LowerHand);
@@ -143,10 +161,16 @@ void GameTable::LayOut() {
   stock_->Place(layout_.Stock);
   middle_->Place(layout_.Middle);
   counter_->Place(layout_.GameCounter);
+  memo_->Place(layout_.Memo);
+  chatInput_->setGeometry(layout_.ChatInput.Left, layout_.ChatInput.Top, layout_.ChatInput.Width,
+                          layout_.ChatInput.Height);
+  chatSend_->setGeometry(layout_.ChatSend.Left, layout_.ChatSend.Top, layout_.ChatSend.Width,
+                         layout_.ChatSend.Height);
   const FontChoice fonts = FontsOf(form_.settings);
   const int px = ButtonFontHeight(form_.settings.WindowMode, scale, fonts);
   const QString family = QString::fromStdString(fonts.LargeFont);
-  for (auto [button, rect] : {std::pair{button7_, layout_.Button7}, std::pair{button8_, layout_.Button8}}) {
+  for (auto [button, rect] :
+       {std::pair{button7_, layout_.Button7}, std::pair{button8_, layout_.Button8}}) {
     button->setGeometry(rect.Left, rect.Top, rect.Width, rect.Height);
     // The table's buttons: red with white captions, or the purple table's card style.
     auto* b = static_cast<TQelCardsButton*>(button);
@@ -166,7 +190,8 @@ void GameTable::LayOut() {
                                         " font-weight: 700;")
                              .arg(family)
                              .arg(scale.Scale(22)));
-  for (PictureBox* b : {upperHand_, lowerHand_, middle_}) b->CopyBackground(form_.Background());
+  for (PictureBox* b : {upperHand_, lowerHand_, middle_})
+    b->CopyBackground(form_.Background());
 }
 
 void GameTable::ShowTable(bool shown) {
@@ -175,6 +200,12 @@ void GameTable::ShowTable(bool shown) {
                                                     middle_, counter_, button7_, button8_})
     w->setVisible(shown);
   if (!shown) notice_->hide();
+  ShowChat(shown && networkGame_);
+}
+
+void GameTable::ShowChat(bool shown) {
+  for (QWidget* w : std::initializer_list<QWidget*>{memo_, chatInput_, chatSend_})
+    w->setVisible(shown);
 }
 
 PlayerStanding GameTable::Standing() const {
@@ -202,13 +233,27 @@ void GameTable::StartNewGame() {
   GameConfig config;
   config.HandSize = form_.settings.HandSizeOption;
   config.Count.AccountState = form_.AccountState;
-  // The expert option takes effect with the next game against the computer.
-  SeatLink& seat = form_.ExpertOpponentOn ? static_cast<SeatLink&>(expert_) : computer_;
-  driver_.StartGame(seat, config, Standing());
-  counter_->setToolTip(QStringLiteral("%1: %2 / %3")
-                           .arg(Text(rows::kGame))
-                           .arg(state_.GameNo)
-                           .arg(kGamesPerCycle));
+  net::PeerSession* session = form_.settings.NetworkMode ? form_.Network().Session() : nullptr;
+  networkGame_ = session && session->State() >= net::LinkState::Greeted;
+  chatLines_.clear();
+  chatInput_->clear();
+  if (networkGame_) {
+    names_[kSeatCo] = QString::fromStdString(Cp1251ToUtf8(session->PeerName()));
+    ShowChat(true);
+    PaintChatBox();
+    // The client's controls wait for its first round.
+    const bool client = session->Role() == net::NetRole::Client;
+    chatInput_->setEnabled(!client);
+    chatSend_->setEnabled(!client);
+    session->Attach(driver_, state_);
+    driver_.StartGame(*session, config, Standing());
+  } else {
+    // The expert option takes effect with the next game against the computer.
+    SeatLink& seat = form_.ExpertOpponentOn ? static_cast<SeatLink&>(expert_) : computer_;
+    driver_.StartGame(seat, config, Standing());
+  }
+  counter_->setToolTip(
+      QStringLiteral("%1: %2 / %3").arg(Text(rows::kGame)).arg(state_.GameNo).arg(kGamesPerCycle));
 }
 
 void GameTable::RepaintAll() {
@@ -233,6 +278,8 @@ void GameTable::PaintEverything() {
 
 void GameTable::Leave() {
   driver_.EndGame();
+  if (networkGame_) form_.Network().GameEnded();
+  networkGame_ = false;
   pendingCount_.reset();
   ShowTable(false);
 }
@@ -304,7 +351,8 @@ void GameTable::StockMouseUp(int x, int y, bool rightButton) {
 // --- the presenter --------------------------------------------------------------------------
 
 void GameTable::PlayCue(std::string_view name, bool wait) {
-  if (form_.settings.SoundOn && form_.Services().Cues) form_.Services().Cues->PlaySoundCue(name, wait);
+  if (form_.settings.SoundOn && form_.Services().Cues)
+    form_.Services().Cues->PlaySoundCue(name, wait);
 }
 
 void GameTable::RepaintHand(int seat) {
@@ -312,11 +360,18 @@ void GameTable::RepaintHand(int seat) {
   painter_->PaintHand(*HandBox(seat), state_, seat, seat == kSeatCo && openCards_);
   if (seat == kSeatCo) {
     notice_->hide();
+    // A client's chat opens with its first round.
+    if (networkGame_) {
+      chatInput_->setEnabled(true);
+      chatSend_->setEnabled(true);
+    }
     RedrawNamePlate(kSeatCo);
   }
 }
 
-bool GameTable::Flying() const { return form_.settings.FlyCards && form_.isVisible(); }
+bool GameTable::Flying() const {
+  return form_.settings.FlyCards && form_.isVisible();
+}
 
 int GameTable::HandCentreX(int seat) const {
   const Rect& box = seat == kSeatCo ? layout_.UpperHand : layout_.LowerHand;
@@ -425,11 +480,121 @@ void GameTable::SetButton7(Button7Caption caption, bool enabled) {
   FitButtonCaption(button7_, layout_.Button7.Width);
 }
 
-void GameTable::EnableButton7(bool enabled) { button7_->setEnabled(enabled); }
-void GameTable::EnableButton8(bool enabled) { button8_->setEnabled(enabled); }
+void GameTable::EnableButton7(bool enabled) {
+  button7_->setEnabled(enabled);
+}
+void GameTable::EnableButton8(bool enabled) {
+  button8_->setEnabled(enabled);
+}
 
 void GameTable::ShowRoundNumber(int roundNo) {
   painter_->PaintGameCounter(*counter_, Text(rows::kRound), roundNo);
+}
+
+// --- network games ---------------------------------------------------------------------------
+
+namespace {
+
+std::string TrimRight(std::string text) {
+  while (!text.empty() && text.back() == ' ')
+    text.pop_back();
+  return text;
+}
+
+QColor ChatColour(int colour) {
+  switch (colour) {
+    case 1:
+      return QColor(0x80, 0x00, 0x00);  // maroon
+    case 2:
+      return QColor(0x00, 0x00, 0x80);  // navy
+    case 3:
+      return QColor(0x00, 0x80, 0x00);  // green
+    default:
+      return QColor(0x80, 0x80, 0x00);  // olive
+  }
+}
+
+}  // namespace
+
+bool GameTable::NetworkGameOn() const {
+  return networkGame_;
+}
+
+void GameTable::ShowChatLine(const net::ChatLine& line, bool received) {
+  if (received) PlayCue("WToMenK", false);
+  const WindowScale& scale = form_.Scale();
+  const QFontMetrics metrics(PixelFont(FontsOf(form_.settings).SmallFont, scale.Scale(14)));
+  const int room = scale.Scale(85);
+  net::ChatLine shown = line;
+  shown.Text = net::ShortenChatLine(line.Text, [&](std::string_view text) {
+    return metrics.horizontalAdvance(QString::fromStdString(Cp1251ToUtf8(std::string(text)))) >
+           room;
+  });
+  chatLines_.push_back(std::move(shown));
+  // Four lines, the newest at the bottom.
+  while (chatLines_.size() > 4)
+    chatLines_.pop_front();
+  PaintChatBox();
+}
+
+void GameTable::PaintChatBox() {
+  QImage& surface = memo_->Surface();
+  if (surface.isNull()) return;
+  const WindowScale& scale = form_.Scale();
+  QPainter p(&surface);
+  p.fillRect(surface.rect(), QColor(0xf4, 0xee, 0xd8));
+  p.setPen(QPen(QColor(0x6a, 0x4a, 0x20), 2));
+  p.drawRect(surface.rect().adjusted(1, 1, -1, -1));
+  p.setFont(PixelFont(FontsOf(form_.settings).SmallFont, scale.Scale(14)));
+  const int step = scale.Scale(14);
+  int y = scale.Scale(4);
+  for (const net::ChatLine& line : chatLines_) {
+    p.setPen(ChatColour(line.Colour));
+    p.drawText(QRect(scale.Scale(20), y, surface.width() - scale.Scale(20), step + 4),
+               Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(Cp1251ToUtf8(line.Text)));
+    y += step;
+  }
+  p.end();
+  memo_->Refresh();
+}
+
+void GameTable::SendChat() {
+  net::PeerSession* session = form_.Network().Session();
+  if (!networkGame_ || !session) return;
+  if (session->SendChat(Utf8ToCp1251(chatInput_->text().toStdString()))) chatInput_->clear();
+}
+
+void GameTable::DisableChat() {
+  chatInput_->setEnabled(false);
+  chatSend_->setEnabled(false);
+}
+
+bool GameTable::eventFilter(QObject* watched, QEvent* event) {
+  net::PeerSession* session = form_.Network().Session();
+  if (watched == chatSend_ && session && networkGame_) {
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+      session->ChatButtonFocus();
+    } else if (event->type() == QEvent::KeyPress) {
+      const QString typed = static_cast<QKeyEvent*>(event)->text();
+      if (typed.size() == 1 && typed[0].unicode() < 128) session->ChatKey(typed[0].toLatin1());
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void GameTable::PeerLost(net::NetRole peerRole) {
+  if (!networkGame_ || !form_.GameActive) return;
+  PlayCue(cue::kWrongCard, false);
+  const int roleWord = peerRole == net::NetRole::Client ? rows::kRoleClient : rows::kRoleServer;
+  form_.Services().Messages->Error(&form_, Text(roleWord) + QStringLiteral(" ") +
+                                               Text(rows::kHasInterruptedGame) +
+                                               QStringLiteral("\n") + Text(rows::kPressOkForMenu));
+  // Not recorded, the club file untouched.
+  driver_.EndGame();
+  pendingCount_.reset();
+  networkGame_ = false;
+  ShowTable(false);
+  form_.ReturnToMenu();
 }
 
 void GameTable::ShowAwaitingDeal() {
@@ -441,18 +606,26 @@ void GameTable::ShowAwaitingDeal() {
 
 void GameTable::SetRoundTimer(bool running) {
   form_.Timer1().setInterval(kRoundTickMs);
-  if (running) form_.Timer1().start();
-  else form_.Timer1().stop();
+  if (running)
+    form_.Timer1().start();
+  else
+    form_.Timer1().stop();
 }
 
-void GameTable::ShowScoreDialog(const TCount& count) { pendingCount_ = count; }
+void GameTable::ShowScoreDialog(const TCount& count) {
+  pendingCount_ = count;
+}
 
-void GameTable::SetHelpContext(int context) { helpContext_ = context; }
+void GameTable::SetHelpContext(int context) {
+  helpContext_ = context;
+}
 
 void GameTable::SpeakCard(CardCode card) {
   const ProgramServices& services = form_.Services();
-  if (services.SpeakCard) services.SpeakCard(card, form_.settings.LanguageIndex);
-  else if (services.Voice) services.Voice->SpeakCard(card, form_.settings.LanguageIndex);
+  if (services.SpeakCard)
+    services.SpeakCard(card, form_.settings.LanguageIndex);
+  else if (services.Voice)
+    services.Voice->SpeakCard(card, form_.settings.LanguageIndex);
 }
 
 void GameTable::ShowCountDialog(const TCount& count) {
@@ -543,10 +716,16 @@ void GameTable::RecordGame() {
   notice_->show();
   notice_->repaint();
 
-  const double rating = RatingAfterGame(state_.PrevGames, state_.GameNo, state_.GameScore,
-                                        state_.Rating);
+  const double rating =
+      RatingAfterGame(state_.PrevGames, state_.GameNo, state_.GameScore, state_.Rating);
   const std::string name = form_.admitted ? form_.admitted->PlayerName : std::string();
-  const HisStr record{name, state_.GameNo, state_.GameScore, rating, HistoryKind::Local};
+  // A network game is filed under both names, own first.
+  const std::string peer = networkGame_ && form_.Network().Session()
+                               ? form_.Network().Session()->PeerName()
+                               : std::string();
+  const HisStr record{networkGame_ ? TrimRight(name) + "/" + TrimRight(peer) : name, state_.GameNo,
+                      state_.GameScore, rating,
+                      networkGame_ ? HistoryKind::Network : HistoryKind::Local};
   const HistoryWriteResult history =
       WriteHistory(*services.Files, services.ProgramFolder, std::span<const HisStr>(&record, 1),
                    LocalNow(), kDefaultShortDateFormat);
@@ -571,6 +750,8 @@ void GameTable::RecordGame() {
   }
   notice_->hide();
   driver_.EndGame();
+  if (networkGame_) form_.Network().GameEnded();
+  networkGame_ = false;
   // The verdict of a completed cycle; the places were settled by the store above.
   if (cycleEnds && form_.AccountState <= 2 && form_.club.CycleComplete) {
     const VerdictPlay play = form_.settings.NetworkMode ? VerdictPlay::Network
@@ -580,8 +761,10 @@ void GameTable::RecordGame() {
     PlayCue(verdict.Sound, false);
     TFormEndGame dialog(verdict, form_.settings.LanguageIndex, form_.settings.AnimationsOn,
                         form_.Locator(), &form_);
-    if (services.ShowDialog) services.ShowDialog(dialog);
-    else dialog.exec();
+    if (services.ShowDialog)
+      services.ShowDialog(dialog);
+    else
+      dialog.exec();
   }
   form_.ReturnToMenu();
 }

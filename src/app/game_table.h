@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QString>
 #include <array>
+#include <deque>
 #include <memory>
 #include <optional>
 
@@ -16,9 +17,11 @@
 #include "core/scoring.h"
 #include "core/table_state.h"
 #include "core/turn_driver.h"
+#include "net/peer_session.h"
 #include "ui/layout/window_layout.h"
 
 class QLabel;
+class QLineEdit;
 class QPushButton;
 
 namespace tarnel {
@@ -57,6 +60,13 @@ class GameTable : public QObject, public TablePresenter {
   int HandPosAt(int seat, int x) const;
   // Repaints everything of the table (a new window size, or a full refresh).
   void RepaintAll();
+  // Network games: a chat line for the chat box, the chat controls going dead, the peer gone.
+  void ShowChatLine(const net::ChatLine& line, bool received);
+  void DisableChat();
+  void PeerLost(net::NetRole peerRole);
+  QLineEdit* ChatInput() const { return chatInput_; }
+  QPushButton* ChatSend() const { return chatSend_; }
+  const std::deque<net::ChatLine>& ChatLines() const { return chatLines_; }
   // Every element of the table painted again as it stands (no new layout).
   void PaintEverything();
 
@@ -112,6 +122,11 @@ class GameTable : public QObject, public TablePresenter {
   QString PlayerText() const;
   PlayerStanding Standing() const;
   void RecordGame();
+  bool NetworkGameOn() const;
+  void ShowChat(bool shown);
+  void PaintChatBox();
+  void SendChat();
+  bool eventFilter(QObject* watched, QEvent* event) override;
   bool Flying() const;
   int HandCentreX(int seat) const;
   void Fly(QPoint from, QPoint to, const QImage& picture);
@@ -144,6 +159,11 @@ class GameTable : public QObject, public TablePresenter {
   QLabel* notice_ = nullptr;
   QPushButton* button7_ = nullptr;
   QPushButton* button8_ = nullptr;
+  PictureBox* memo_ = nullptr;
+  QLineEdit* chatInput_ = nullptr;
+  QPushButton* chatSend_ = nullptr;
+  std::deque<net::ChatLine> chatLines_;
+  bool networkGame_ = false;
 };
 
 }  // namespace tarnel

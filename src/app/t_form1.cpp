@@ -1,6 +1,7 @@
 #include "app/t_form1.h"
 
 #include "app/game_table.h"
+#include "app/network_game.h"
 #include "platform/clock_random.h"
 
 #include <QAction>
@@ -9,8 +10,8 @@
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QFontMetrics>
-#include <QKeyEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
@@ -19,14 +20,17 @@
 #include <QToolTip>
 #include <QUrl>
 
+#include "club/club_addresses.h"
+#include "club/club_http.h"
 #include "core/cp1251.h"
+#include "net/local_addresses.h"
 #include "net/t_form_password.h"
+#include "platform/file_system.h"
+#include "platform/sound_cues.h"
 #include "records/t_f_history.h"
 #include "records/t_form_top_ten.h"
 #include "ui/button/t_qel_cards_button.h"
 #include "ui/flights/t_form_speed.h"
-#include "platform/sound_cues.h"
-#include "platform/file_system.h"
 #include "ui/messages/user_messages.h"
 #include "ui/options/options_model.h"
 #include "ui/painting/picture_box.h"
@@ -83,18 +87,21 @@ TForm1::TForm1(ProgramServices services, QWidget* parent)
   setFixedSize(kCreationWidth, kCreationHeight);
 
   if (!services_.RunPlayerDialog) {
-    services_.RunPlayerDialog = [this](const PlayerDialogInput& input,
-                                       std::optional<std::string>& typed) -> std::optional<Admission> {
-      TFormPassword dialog(input, settings.LanguageIndex, *services_.Messages, [this](int slot) {
-        return DecodePassword(*services_.Files, ClubFileInUse(), slot);
-      }, this);
+    services_.RunPlayerDialog = [this](
+                                    const PlayerDialogInput& input,
+                                    std::optional<std::string>& typed) -> std::optional<Admission> {
+      TFormPassword dialog(
+          input, settings.LanguageIndex, *services_.Messages,
+          [this](int slot) { return DecodePassword(*services_.Files, ClubFileInUse(), slot); },
+          NetworkHooks(), this);
       const bool ok = dialog.exec() == QDialog::Accepted;
       typed = dialog.TypedName();
       if (!ok) return std::nullopt;
       return dialog.Verdict().Admitted;
     };
   }
-  pictures_ = std::make_unique<PictureLoader>(locator_, pictureChoice_, static_cast<PictureHost&>(*this));
+  pictures_ =
+      std::make_unique<PictureLoader>(locator_, pictureChoice_, static_cast<PictureHost&>(*this));
   title_ = std::make_unique<TitleScreen>(locator_, kCreationWidth, kCreationHeight);
   image1_ = new PictureBox(this);
   image1_->Place({0, 0, kCreationWidth, kCreationHeight});
@@ -107,6 +114,15 @@ TForm1::TForm1(ProgramServices services, QWidget* parent)
   button9_->setToolTip(QStringLiteral("20"));  // games of a cycle
 
   random_ = MakeClockRandom();
+  NetworkGame::Hooks netHooks;
+  netHooks.Lost = [this](net::NetRole peerRole) { table_->PeerLost(peerRole); };
+  netHooks.Chat = [this](const net::ChatLine& line, bool received) {
+    table_->ShowChatLine(line, received);
+  };
+  netHooks.ChatDisabled = [this] { table_->DisableChat(); };
+  netHooks.FaceUp = [this](bool on) { table_->SetOpenCards(on); };
+  netHooks.ShowDialog = services_.ShowDialog;
+  network_ = std::make_unique<NetworkGame>(settings.LanguageIndex, std::move(netHooks), this);
   table_ = std::make_unique<GameTable>(*this, *random_);
   connect(this, &TForm1::NewGameRequested, table_.get(), &GameTable::StartNewGame);
   connect(this, &TForm1::MainTick, table_.get(), &GameTable::Tick);
@@ -122,7 +138,26 @@ TForm1::TForm1(ProgramServices services, QWidget* parent)
 
 TForm1::~TForm1() {
   table_.reset();
-  for (QCursor* c : cursors_) delete c;
+  network_.reset();
+  for (QCursor* c : cursors_)
+    delete c;
+}
+
+NetworkSectionHooks TForm1::NetworkHooks() {
+  NetworkSectionHooks hooks;
+  hooks.ServerAddress = &settings.ServerAddress;
+  hooks.ServerPort = &settings.ServerPort;
+  hooks.ListAddresses = [] { return ListLocalAddresses().Addresses; };
+  hooks.ExternalAddress = [] { return GetExternalAddress(BuiltInClubServer() + "/get_ip.php"); };
+  hooks.ClubServer = BuiltInClubServer();
+  hooks.OpenRouterHelp = [this] {
+    if (services_.OpenUrl) services_.OpenUrl(QUrl(QString::fromStdString(RouterHelpAddress())));
+  };
+  hooks.Connect = [this](int role, const std::string& address, const std::string& port,
+                         const std::string& playerName) {
+    return network_->Connect(role, address, port, playerName);
+  };
+  return hooks;
 }
 
 void TForm1::ShowRecordsMessage(const RecordsMessage& message) {
@@ -138,7 +173,9 @@ void TForm1::ReturnToMenu() {
   emit MenuReturned();
 }
 
-QString TForm1::Text(int row) const { return QWord(row, settings.LanguageIndex); }
+QString TForm1::Text(int row) const {
+  return QWord(row, settings.LanguageIndex);
+}
 
 std::string TForm1::Word(int row) const {
   return std::string(tarnel::Word(row, settings.LanguageIndex));
@@ -161,8 +198,10 @@ void TForm1::CreateMenu() {
     settings.CaptionScheme = settings.CaptionScheme % 7 + 1;
     DrawMenuPictures();
   });
-  for (auto& box : animations_) box = new PictureBox(this);
-  for (auto& box : sidePanels_) box = new PictureBox(this);
+  for (auto& box : animations_)
+    box = new PictureBox(this);
+  for (auto& box : sidePanels_)
+    box = new PictureBox(this);
   auto button = [this](auto handler) {
     auto* b = new TQelCardsButton(this);
     b->setFocusPolicy(Qt::NoFocus);
@@ -198,7 +237,8 @@ void TForm1::CreatePopup() {
   connect(quit_, &QAction::triggered, this, &TForm1::QuitClick);
   connect(help_, &QAction::triggered, this, &TForm1::HelpClick);
   connect(about_, &QAction::triggered, this, &TForm1::AboutClick);
-  for (QAction* a : {quit_, genCount_, changeName_, hint_, mRadio_, mChat_}) a->setEnabled(false);
+  for (QAction* a : {quit_, genCount_, changeName_, hint_, mRadio_, mChat_})
+    a->setEnabled(false);
   connect(mSpeed_, &QAction::triggered, this, [this] {
     PlayCue("WOpenFo");
     TFormSpeed dialog(settings, locator_, this);
@@ -211,8 +251,8 @@ void TForm1::LoadCursors() {
     const char* Name;
     int HotX, HotY;
   };
-  const Own own[] = {{"CURARROW", 1, 1}, {"CURHAND", 11, 1}, {"CURWAIT", 16, 16},
-                     {"CUREDIT", 16, 16}};
+  const Own own[] = {
+      {"CURARROW", 1, 1}, {"CURHAND", 11, 1}, {"CURWAIT", 16, 16}, {"CUREDIT", 16, 16}};
   for (int i = 0; i < 4; ++i) {
     const QImage image = LoadOwnPng(locator_, own[i].Name);
     if (!image.isNull())
@@ -221,20 +261,25 @@ void TForm1::LoadCursors() {
 }
 
 void TForm1::SetProgramCursor(ProgramCursor cursor) {
-  static const Qt::CursorShape kSystem[] = {Qt::ArrowCursor, Qt::PointingHandCursor,
-                                            Qt::WaitCursor, Qt::IBeamCursor};
+  static const Qt::CursorShape kSystem[] = {Qt::ArrowCursor, Qt::PointingHandCursor, Qt::WaitCursor,
+                                            Qt::IBeamCursor};
   const int i = static_cast<int>(cursor);
-  if (settings.OwnCursor && cursors_[i]) setCursor(*cursors_[i]);
-  else setCursor(kSystem[i]);
+  if (settings.OwnCursor && cursors_[i])
+    setCursor(*cursors_[i]);
+  else
+    setCursor(kSystem[i]);
 }
 
 // --- start-up ------------------------------------------------------------------------------
 
 void TForm1::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  if (TitleShowing) p.fillRect(rect(), Qt::black);
-  else if (!background_.isNull()) p.drawImage(0, 0, background_);
-  else p.fillRect(rect(), palette().window());
+  if (TitleShowing)
+    p.fillRect(rect(), Qt::black);
+  else if (!background_.isNull())
+    p.drawImage(0, 0, background_);
+  else
+    p.fillRect(rect(), palette().window());
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -263,13 +308,16 @@ void TForm1::LateStartUp() {
 
   for (const char* file : {kClubFileName, kNetClubFileName}) {
     ClubState checked;
-    const RecordsResult result = VerifyClubFile(*services_.Files, services_.ProgramFolder / file, checked);
+    const RecordsResult result =
+        VerifyClubFile(*services_.Files, services_.ProgramFolder / file, checked);
     if (file == std::string(kClubFileName)) club.ClubReadOnly = checked.ClubReadOnly;
     if (result.Message) {
-      const QString text = QString::fromStdString(MessageText(
-          *result.Message, [this](int row) { return Word(row); }));
-      if (result.Ok) services_.Messages->Warn(this, text);
-      else services_.Messages->Error(this, text);
+      const QString text = QString::fromStdString(
+          MessageText(*result.Message, [this](int row) { return Word(row); }));
+      if (result.Ok)
+        services_.Messages->Warn(this, text);
+      else
+        services_.Messages->Error(this, text);
     }
     if (!result.Ok) {
       clubCheckFailed_ = true;
@@ -311,8 +359,10 @@ void TForm1::Timer1Timer() {
 }
 
 void TForm1::keyReleaseEvent(QKeyEvent* event) {
-  if (TitleShowing) LeaveTitle();
-  else if (GameActive && event->key() == Qt::Key_H) table_->HintClick();
+  if (TitleShowing)
+    LeaveTitle();
+  else if (GameActive && event->key() == Qt::Key_H)
+    table_->HintClick();
   QWidget::keyReleaseEvent(event);
 }
 
@@ -349,13 +399,14 @@ void TForm1::ApplyWindowMode() {
     settings.WindowMode = kSmallWindowMode;
   scale_ = WindowScale::ForMode(settings.WindowMode, area.width(), area.height());
   SyncPictureChoice(false);
-  pictures_->SetGeometry({scale_.K, settings.WindowMode == kSmallWindowMode, scale_.WindowWidth,
-                          scale_.WindowHeight});
+  pictures_->SetGeometry(
+      {scale_.K, settings.WindowMode == kSmallWindowMode, scale_.WindowWidth, scale_.WindowHeight});
   pictures_->LoadBackground(settings.MainMenuDesign == 1);
   pictures_->LoadCardFaces();
   SyncPictureChoice(true);
   // Converted once: every element copies its piece of it on each repaint.
-  background_ = PictureImage(pictures_->Pictures().Background).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  background_ = PictureImage(pictures_->Pictures().Background)
+                    .convertToFormat(QImage::Format_ARGB32_Premultiplied);
   if (settings.WindowMode != kSmallWindowMode) settings.SaveGif = false;
   PlaceWindow();
   update();
@@ -381,7 +432,8 @@ void TForm1::PlaceWindow() {
 void TForm1::BuildMainMenu() {
   PlaceWindow();
   timer1_.setInterval(kMenuTickMs);
-  for (QAction* a : {quit_, genCount_, changeName_, hint_}) a->setEnabled(false);
+  for (QAction* a : {quit_, genCount_, changeName_, hint_})
+    a->setEnabled(false);
   menu_ = LayOutMainMenu(scale_, settings.WindowMode, false);
   PlaceMainMenu();
   DrawMenuPictures();
@@ -426,8 +478,10 @@ void TForm1::PlaceMainMenu() {
   clubHeading_->SetMargin(4);
   place(button6_, menu_.NewPlayer);
   look(button6_, TColorSB::DNavy, QColor(255, 255, 0), fitted(button6_, menu_.NewPlayer.Width));
-  const std::pair<TQelCardsButton*, Rect> others[] = {{button9_, menu_.TopTen}, {bHistory_, menu_.History},
-                                                      {button10_, menu_.Options}, {bMode_, menu_.Mode},
+  const std::pair<TQelCardsButton*, Rect> others[] = {{button9_, menu_.TopTen},
+                                                      {bHistory_, menu_.History},
+                                                      {button10_, menu_.Options},
+                                                      {bMode_, menu_.Mode},
                                                       {button11_, menu_.Exit}};
   for (const auto& [b, r] : others) {
     place(b, r);
@@ -458,7 +512,8 @@ void TForm1::DrawMenuPictures() {
   {
     QPainter p(&titleBanner_->Surface());
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (!titleBannerPicture_.isNull()) p.drawImage(titleBanner_->Surface().rect(), titleBannerPicture_);
+    if (!titleBannerPicture_.isNull())
+      p.drawImage(titleBanner_->Surface().rect(), titleBannerPicture_);
   }
   titleBanner_->Refresh();
 
@@ -495,8 +550,7 @@ void TForm1::FillClubList() {
   };
   const auto display = static_cast<ClubDisplay>(settings.ClubDisplay == 2 ? 2 : 1);
   for (int slot = 1; slot <= 5; ++slot) {
-    const std::string line =
-        lines ? (*lines)[slot - 1] : std::string(kEmptyMember);
+    const std::string line = lines ? (*lines)[slot - 1] : std::string(kEmptyMember);
     memberButtons_[slot - 1]->setText(QString::fromStdString(MemberCaption(line, display, width)));
   }
   clubHeading_->setText(Text(rows::kMode + (settings.ClubDisplay == 2 ? 2 : 1)));
@@ -505,10 +559,11 @@ void TForm1::FillClubList() {
 void TForm1::ShowMenuElements(bool shown) {
   for (QWidget* w : std::initializer_list<QWidget*>{
            titleBanner_, titlePicture_, clubHeadingPicture_, clubHeading_, button6_, button9_,
-           button10_, button11_, bHistory_, bMode_, animations_[0], animations_[1],
-           sidePanels_[0], sidePanels_[1]})
+           button10_, button11_, bHistory_, bMode_, animations_[0], animations_[1], sidePanels_[0],
+           sidePanels_[1]})
     w->setVisible(shown);
-  for (QPushButton* b : memberButtons_) b->setVisible(shown);
+  for (QPushButton* b : memberButtons_)
+    b->setVisible(shown);
 }
 
 void TForm1::AdvanceMenuAnimations() {
@@ -534,6 +589,7 @@ void TForm1::AdvanceMenuAnimations() {
 
 void TForm1::MenuTick() {
   ++menuPhase_;
+  network_->MenuTick();
   AdvanceMenuAnimations();
   if (lampStrip_.isNull()) return;
   const int side = lampStrip_.height() * 2 / 3;  // 20 x 30 images
@@ -543,7 +599,8 @@ void TForm1::MenuTick() {
       const Point at = kMenuLampPlaces[lamp];
       const int image = MenuLampImage(lamp, menuPhase_);
       p.setCompositionMode(QPainter::CompositionMode_Source);
-      p.drawImage(at.X, at.Y, background_, panel->x() + at.X, panel->y() + at.Y, side, lampStrip_.height());
+      p.drawImage(at.X, at.Y, background_, panel->x() + at.X, panel->y() + at.Y, side,
+                  lampStrip_.height());
       p.setCompositionMode(QPainter::CompositionMode_SourceOver);
       p.drawImage(at.X, at.Y, lampStrip_, image * side, 0, side, lampStrip_.height());
     }
@@ -619,10 +676,10 @@ void TForm1::ApplyLanguage() {
   bHistory_->setText(caption("BHistory"));
   bMode_->setText(caption("BMode"));
   const std::pair<QAction*, const char*> items[] = {
-      {genCount_, "GenCount"}, {quit_, "Quit"},   {changeName_, "ChangeName"},
-      {mSpeed_, "MSpeed"},     {help_, "Help"},   {about_, "About"},
-      {mRadio_, "MRadio"},     {mChat_, "MChat"}};
-  for (const auto& [action, name] : items) action->setText(caption(name));
+      {genCount_, "GenCount"}, {quit_, "Quit"},   {changeName_, "ChangeName"}, {mSpeed_, "MSpeed"},
+      {help_, "Help"},         {about_, "About"}, {mRadio_, "MRadio"},         {mChat_, "MChat"}};
+  for (const auto& [action, name] : items)
+    action->setText(caption(name));
   hint_->setText(Text(rows::kHint) + QStringLiteral("\tH"));
   if (MenuShowing || !TitleShowing) {
     PlaceMainMenu();
@@ -665,15 +722,19 @@ void TForm1::Button6Click() {
   RunPlayerDialogFor(kNewPlayerSlot, std::string());
 }
 
-void TForm1::Button11Click() { close(); }
+void TForm1::Button11Click() {
+  close();
+}
 
 void TForm1::Button9Click() {
   if (!MenuShowing) return;
   PlayCue("WOpenFo");
   TFormTopTen dialog(ReadClubFile(*services_.Files, ClubFileInUse()), settings.NetworkMode,
                      settings.LanguageIndex, settings.AnimationsOn, locator_, this);
-  if (services_.ShowDialog) services_.ShowDialog(dialog);
-  else dialog.exec();
+  if (services_.ShowDialog)
+    services_.ShowDialog(dialog);
+  else
+    dialog.exec();
 }
 
 void TForm1::BHistoryClick() {
@@ -681,8 +742,10 @@ void TForm1::BHistoryClick() {
   PlayCue("WOpenFo");
   TFHistory dialog(*services_.Files, services_.ProgramFolder, settings.LanguageIndex,
                    historySelected_, this);
-  if (services_.ShowDialog) services_.ShowDialog(dialog);
-  else dialog.exec();
+  if (services_.ShowDialog)
+    services_.ShowDialog(dialog);
+  else
+    dialog.exec();
 }
 
 void TForm1::BModeClick() {
@@ -694,7 +757,8 @@ void TForm1::StartNewGame(const Admission& admission) {
   admitted = admission;
   MenuShowing = false;
   ShowMenuElements(false);
-  for (QAction* a : {quit_, genCount_, changeName_, hint_}) a->setEnabled(true);
+  for (QAction* a : {quit_, genCount_, changeName_, hint_})
+    a->setEnabled(true);
   GameActive = true;
   emit NewGameRequested();
 }
@@ -771,8 +835,10 @@ void TForm1::HelpClick() {
     page = folder / "Tarnel_Eng.html";
   }
   const QUrl url = QUrl::fromLocalFile(QString::fromStdString(page.string()));
-  if (services_.OpenUrl) services_.OpenUrl(url);
-  else QDesktopServices::openUrl(url);
+  if (services_.OpenUrl)
+    services_.OpenUrl(url);
+  else
+    QDesktopServices::openUrl(url);
 }
 
 void TForm1::AboutClick() {

@@ -35,6 +35,8 @@ class GameTable;
 class PictureBox;
 class FileSystem;
 class SoundCues;
+class NetworkGame;
+struct NetworkSectionHooks;
 class CardVoice;
 class TitleScreen;
 class UserMessages;
@@ -52,7 +54,8 @@ struct ProgramServices {
   // Opens a page in the desktop's browser.
   std::function<bool(const QUrl&)> OpenUrl;
   // Runs the player dialog modally; empty: the real TFormPassword.
-  std::function<std::optional<Admission>(const PlayerDialogInput&, std::optional<std::string>& typedName)>
+  std::function<std::optional<Admission>(const PlayerDialogInput&,
+                                         std::optional<std::string>& typedName)>
       RunPlayerDialog;
   // Says a card's name in a language; empty: the program keeps quiet.
   std::function<void(CardCode card, int languageIndex)> SpeakCard;
@@ -123,6 +126,10 @@ class TForm1 : public QWidget, private PictureHost, private OptionsHost {
   const QImage& Background() const { return background_; }
   const ProgramServices& Services() const { return services_; }
   GameTable& Table() { return *table_; }
+  // The player dialog's network section reaches the settings, the sockets and the club server.
+  NetworkSectionHooks NetworkHooks();
+  // The network game being set up or played (network mode).
+  NetworkGame& Network() { return *network_; }
   // Leaves the menu for a new game of the player already admitted (tools that show the table).
   void StartNewGameForShots() {
     if (admitted) StartNewGame(*admitted);
@@ -212,6 +219,7 @@ class TForm1 : public QWidget, private PictureHost, private OptionsHost {
   ProgramServices services_;
   std::unique_ptr<RandomSource> random_;
   std::unique_ptr<GameTable> table_;
+  std::unique_ptr<NetworkGame> network_;
   int exitStatus_ = 0;
   bool closing_ = false;
   bool popupAttached_ = true;

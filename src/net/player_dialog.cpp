@@ -1,5 +1,7 @@
 #include "net/player_dialog.h"
 
+#include <algorithm>
+
 #include "records/club_file.h"
 #include "ui/words/word_rows.h"
 
@@ -75,6 +77,79 @@ PlayerDialogVerdict ConfirmPlayerDialog(const PlayerDialogInput& input,
   }
   verdict.Accepted = true;
   return verdict;
+}
+
+namespace {
+
+bool OnlyOf(const std::string& text, bool allowDot) {
+  for (const char c : text) {
+    if (c >= '0' && c <= '9') continue;
+    if (allowDot && c == '.') continue;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string FilterAddressField(const std::string& text, int role, std::string& serverAddress) {
+  if (!OnlyOf(text, true)) return serverAddress;
+  if (role == kClientRole && !text.empty()) serverAddress = text;
+  return text;
+}
+
+std::string FilterPortField(const std::string& text, std::string& serverPort) {
+  const std::string kept = OnlyOf(text, false) ? text : serverPort;
+  serverPort = kept;
+  return kept;
+}
+
+bool IsAcceptedAddress(const std::string& text) {
+  int dots = 0;
+  std::size_t group = 0;
+  for (const char c : text) {
+    if (c == '.') {
+      if (group < 1 || group > 3) return false;
+      ++dots;
+      group = 0;
+    } else {
+      ++group;
+    }
+  }
+  return dots == 3 && group >= 1 && group <= 3;
+}
+
+NetworkVerdict ConfirmNetworkSection(int role, const std::string& address,
+                                     const std::string& port) {
+  NetworkVerdict verdict;
+  if (role == kClientRole && !IsAcceptedAddress(address)) {
+    verdict.MessageRow = rows::kIncorrectIpAddress;
+    verdict.Focus = PlayerField::Address;
+    return verdict;
+  }
+  // A port beyond 65535 cannot be listened on or reached; it is refused like an empty one.
+  if (port.empty() || port.size() > 5 || std::stoul(port) > 65535) {
+    verdict.MessageRow = rows::kIncorrectPort;
+    verdict.Focus = PlayerField::Port;
+  }
+  return verdict;
+}
+
+std::vector<AddressBox> FillAddressBoxes(const std::vector<std::string>& local,
+                                         const std::string& external, const std::string& clubServer,
+                                         const std::string& loopHint) {
+  std::vector<AddressBox> boxes(kAddressBoxes);
+  const std::size_t count = std::min(local.size(), boxes.size());
+  for (std::size_t i = 0; i < count; ++i)
+    boxes[i].Text = local[i];
+  // The external and loop-back entries take the boxes after the local ones; with five local
+  // addresses both fall into the last box (the loop-back stays), with six neither is shown, so a
+  // local address is never covered.
+  if (count < boxes.size()) {
+    boxes[count] = {external, clubServer};
+    boxes[std::min(count + 1, boxes.size() - 1)] = {kLoopbackAddress, loopHint};
+  }
+  return boxes;
 }
 
 }  // namespace tarnel
