@@ -14,10 +14,9 @@
 //                                              back through events.ChatLineShown
 //   session.ChatButtonFocus(); session.ChatKey(c)   -> events.FaceUpSwitched(on)
 //   events.ConnectionLost(peerRole)         -> sound, "<role word> has interrupted game!", menu
-//   session.MenuTick()                      -> each main tick in the menu: deferred stop of
-//   listening session.GameEnded()                     -> the game was recorded or left: the
-//   endpoint closes session.Cancel()                        -> Cancel of the wait dialog: LinkState
-//   0
+//   session.MenuTick()       -> each main tick in the menu: the deferred stop of listening
+//   session.GameEnded()      -> the game was recorded or left: the endpoint closes
+//   session.Cancel()         -> Cancel of the wait dialog: LinkState 0
 #pragma once
 
 #include <cstdint>
