@@ -8,6 +8,7 @@
 #include "core/rules.h"
 #include "net/peer_messages.h"
 #include "net/peer_session.h"
+#include "net/simulated_user.h"
 
 namespace tarnel::net {
 namespace {
@@ -71,28 +72,7 @@ struct Machine {
     Driver.StartGame(Session, config, PlayerStanding{});
   }
 
-  int UsersCard() {
-    TTableState mirror = SeatsSwapped(State);
-    mirror.OppVoid = Seat1Voids;
-    MarkAccountedSuitsVoid(mirror);
-    return mirror.Leader() == kSeatCo ? ComputerLead(mirror, Random) : ComputerAnswer(mirror);
-  }
-
-  // One thing the user would do now; false when there is nothing to do.
-  bool Act() {
-    if (!Driver.GameActive() || State.GameOver) return false;
-    if (State.RoundPhase == kPhasePlaying && State.TurnState == kTurnSeat2) {
-      EXPECT_EQ(Driver.HandClick(UsersCard(), false), HandClickResult::Played);
-      return true;
-    }
-    if (!Presenter.Button7Enabled) return false;
-    if (State.TurnState == kTurnTrickDone && State.Leader() == kSeatMe &&
-        State.TableCard[kSeatCo].Suit != State.LedSuit)
-      Seat1Voids.set(static_cast<unsigned char>(State.LedSuit));
-    if (State.TurnState == kTurnNextRound) Seat1Voids.reset();
-    Driver.Button7Click();
-    return true;
-  }
+  bool Act() { return test::ActAsUser(*this); }
 };
 
 std::string DealtRound(std::uint64_t seed, int hand = 6) {
