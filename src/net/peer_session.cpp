@@ -48,10 +48,8 @@ std::size_t RoundPrefixFault(std::string_view text) {
   for (std::size_t i = 1; i < text.size(); ++i) {
     if (i <= 72) {
       if (i % 2 == 0 && !IsDeckCard(CardCode{text[i - 1], text[i]})) return i - 1;
-    } else if (i <= 144) {
+    } else if (i <= 145) {
       if (!IsDigit(text[i])) return i;
-    } else if (i == 145) {
-      if (text[i] != '1' && text[i] != '2') return i;
     } else if (i == 146) {
       if (text[i] != '0' && text[i] != '1') return i;
     } else if (i == 147) {
@@ -140,6 +138,11 @@ std::string ShortenChatLine(std::string_view line,
   }
   if (cut > 0) text += "...";
   return text;
+}
+
+void ChatBox::Add(ChatLine line) {
+  if (lines_.size() == kLines) lines_.erase(lines_.begin());
+  lines_.push_back(std::move(line));
 }
 
 PeerSession::PeerSession(NetRole role, PeerTransport& transport, PeerSessionEvents& events,
@@ -310,6 +313,13 @@ void PeerSession::Disconnected() {
   // A server whose caller left before greeting goes on waiting for the next one.
   if (role_ == NetRole::Server && state_ == LinkState::Waiting) {
     framer_ = MessageFramer();
+    transport_.TakeNextCaller();
+    return;
+  }
+  // A server that took the call and dropped it unanswered (busy with another game) is no game.
+  if (role_ == NetRole::Client && state_ == LinkState::Waiting) {
+    transport_.Close();
+    events_.ConnectFailed("the server closed the connection before the greeting");
     return;
   }
   if (violated_ || !GameOnTable()) return;

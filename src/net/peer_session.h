@@ -24,6 +24,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/seat_link.h"
 #include "core/turn_driver.h"
@@ -91,6 +92,18 @@ struct ChatLine {
 // "..." follows when anything was cut.
 std::string ShortenChatLine(std::string_view line,
                             const std::function<bool(std::string_view)>& tooWide);
+
+// The table's chat box: four lines, newest at the bottom; a fifth pushes the oldest out.
+class ChatBox {
+ public:
+  static constexpr std::size_t kLines = 4;
+  void Add(ChatLine line);
+  void Clear() { lines_.clear(); }
+  const std::vector<ChatLine>& Lines() const { return lines_; }
+
+ private:
+  std::vector<ChatLine> lines_;
+};
 
 class PeerSessionEvents {
  public:

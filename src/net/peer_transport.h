@@ -19,7 +19,7 @@ class TransportEvents {
   virtual void Connected() = 0;
   // The bytes one read delivered, as they came.
   virtual void DataRead(std::string_view bytes) = 0;
-  // The peer connection closed.
+  // The peer connection closed (never after Close on this side).
   virtual void Disconnected() = 0;
   // A connection attempt or the listening socket failed (refused, unreachable, port in use).
   virtual void Failed(std::string_view reason) = 0;
@@ -36,6 +36,9 @@ class PeerTransport {
   // Disconnected. Closing a closed transport does nothing.
   virtual void Close() = 0;
   virtual bool IsOpen() const = 0;
+  // Server: the peer left before greeting; a further connection already waiting, if any,
+  // becomes the peer (Connected, then what it has sent so far).
+  virtual void TakeNextCaller() {}
 };
 
 // Two transports joined in this process: what one sends the other reads, one read per Send

@@ -3,8 +3,8 @@
 // for the client's, then hands it to the PeerSession (transport.SetEvents(&session)).
 //
 // The server takes the first connection as its peer; further connections are accepted and never
-// answered, and what they send is dropped. A peer connection that closes before the greeting
-// made it the peer frees the place for the next one (see the PeerSession's Disconnected).
+// answered, and what they send waits unread (at most kCallerBuffer bytes). A peer that leaves
+// before its greeting frees the place: the session asks for the next caller (TakeNextCaller).
 #pragma once
 
 #include <QObject>
@@ -22,6 +22,9 @@ class SocketTransport : public QObject, public PeerTransport {
   Q_OBJECT
 
  public:
+  static constexpr qint64 kCallerBuffer = 4096;
+  static constexpr qint64 kPeerBuffer = 64 * 1024;
+
   explicit SocketTransport(QObject* parent = nullptr);
   ~SocketTransport() override;
 
@@ -39,15 +42,19 @@ class SocketTransport : public QObject, public PeerTransport {
   bool IsOpen() const override;
   // Stops listening but keeps the peer connection.
   void StopListening();
+  void TakeNextCaller() override;
 
  private:
   void Adopt(QTcpSocket* socket);
   void OnNewConnection();
+  // The peer connection `socket` ended: Disconnected when it had come up, else Failed.
+  void Lost(QTcpSocket* socket, const std::string& reason);
 
   QTcpServer* server_ = nullptr;
   QPointer<QTcpSocket> peer_;
   TransportEvents* events_ = nullptr;
   bool listening_ = false;
+  bool peerUp_ = false;
 };
 
 }  // namespace tarnel::net
